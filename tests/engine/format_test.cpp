@@ -1,0 +1,56 @@
+#include "engine/format.h"
+#include "engine/message_hook.h"
+
+#include <gtest/gtest.h>
+
+using korvane::DisplayWidth;
+using korvane::Format;
+
+TEST(Format, NumbersPassThroughTheCLibrary) {
+  EXPECT_EQ(Format("% 2d %02d %2.1f", 7, 3, 12.345), " 7 03 12.3");
+  EXPECT_EQ(Format("閏%2d", 5), "閏 5");
+  EXPECT_EQ(Format("%d年の旧暦は計算できません.%d", 2052, 0), "2052年の旧暦は計算できません.0");
+  EXPECT_EQ(Format("%.f", 59.94), "60");
+  EXPECT_EQ(Format("%5.1f%%", 12.25), " 12.2%");
+  EXPECT_EQ(Format("%*d|%-*d|", 4, 1, 3, 2), "   1|2  |");
+  EXPECT_EQ(Format("%ld %lld", 1234567890123L, -5LL), "1234567890123 -5");
+}
+
+TEST(Format, StringWidthsCountDisplayColumns) {
+  // Full-width characters take two columns, ASCII and half-width kana one.
+  EXPECT_EQ(DisplayWidth("大安"), 4);
+  EXPECT_EQ(DisplayWidth("ｸﾞﾚｺﾞﾘｵ暦館"), 11);
+  EXPECT_EQ(Format("[%-6s]", "大安"), "[大安  ]");
+  EXPECT_EQ(Format("[%6s]", "大安"), "[  大安]");
+  EXPECT_EQ(Format("[%4s]", "仏滅日"), "[仏滅日]");  // never truncated by width
+  // Precision never splits a character.
+  EXPECT_EQ(Format("[%.3s]", "仏滅日"), "[仏]");
+  EXPECT_EQ(Format("[%.4s]", "仏滅日"), "[仏滅]");
+  EXPECT_EQ(Format("[%-5.2s]", "ABC"), "[AB   ]");
+  EXPECT_EQ(Format("%s", static_cast<const char*>(nullptr)), "(null)");
+}
+
+TEST(Format, OddFormatsAreHarmless) {
+  EXPECT_EQ(Format("100%%"), "100%");
+  const char* dangling = "tail %";
+  EXPECT_EQ(Format(dangling), "tail %");
+  EXPECT_EQ(Format("%5d", 123456789), "123456789");
+  EXPECT_EQ(Format("%300d", 1).size(), 300u);
+}
+
+TEST(MessageHook, RecorderCapturesAndRestores) {
+  {
+    korvane::MessageRecorder outer;
+    {
+      korvane::MessageRecorder inner;
+      korvane::ShowMessage("a");
+      korvane::Beep();
+      EXPECT_EQ(inner.messages().size(), 1u);
+      EXPECT_EQ(inner.beeps(), 1);
+    }
+    korvane::ShowMessage("b");
+    ASSERT_EQ(outer.messages().size(), 1u);
+    EXPECT_EQ(outer.messages()[0], "b");
+    EXPECT_EQ(outer.beeps(), 0);
+  }
+}
