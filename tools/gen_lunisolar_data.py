@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Writes engine/lunisolar_year_data.inc, the 1459 lunisolar year rows 593..2051.
+
+Reads the gathered year table (CSV: year, first_day_gregorian, m1..m12,
+leap_month, leap_size, year_days, source), checks that it is one unbroken run
+of years anchored at 593-02-09 with the known whole-table counts, and writes
+one C++ initializer line per year.  The generated file is committed, so the
+program builds without the CSV.
+
+    tools/gen_lunisolar_data.py [CSV] [--output FILE] [--check]
+
+CSV defaults to ../shared/data/lunisolar-candidate.csv beside the repository.
+With --check nothing is written; the exit status tells whether the committed
+file is what the CSV gives.
+"""
+
+import argparse
+import csv
+import datetime
+import pathlib
+import sys
+from collections import Counter
+
+REPO = pathlib.Path(__file__).resolve().parent.parent
+DEFAULT_CSV = REPO.parent / "shared" / "data" / "lunisolar-candidate.csv"
+DEFAULT_OUTPUT = REPO / "engine" / "lunisolar_year_data.inc"
+
+FIRST_YEAR = 593
+LAST_YEAR = 2051
+# Lunisolar 593/1/1 is the Gregorian (proleptic) day 593-02-09.
+ANCHOR = datetime.date(593, 2, 9)
+
+# Counts the table as a whole must show; a row typed wrong breaks at least
+# one of them.
+EXPECTED_LEAP_YEARS = 537
+EXPECTED_LENGTHS = {353: 5, 354: 585, 355: 330, 356: 2, 383: 55, 384: 472, 385: 10}
+EXPECTED_DAYS_593_TO_2050 = 532525
+
+
+class DataError(Exception):
+    pass
+
+
+def parse_rows(path):
+    rows = []
+    with open(path, newline="", encoding="utf-8") as f:
+        for line_no, rec in enumerate(csv.DictReader(f), start=2):
+            try:
+                year = int(rec["year"])
+                sizes = [int(rec[f"m{i}"]) for i in range(1, 13)]
+                leap = int(rec["leap_month"])
+                leap_size_text = (rec["leap_size"] or "").strip()
+                leap_size = int(leap_size_text) if leap_size_text else None
+                year_days = int(rec["year_days"])
+                first_day = datetime.date.fromisoformat(rec["first_day_gregorian"])
+            except (KeyError, TypeError, ValueError) as e:
+                raise DataError(f"{path}:{line_no}: unreadable row ({e})") from None
+            source = (rec.get("source") or "").strip()
+            rows.append((line_no, year, sizes, leap, leap_size, year_days, first_day, source))
+    return rows
+
+
+def check_rows(rows):
+    """Returns the rows as (year, sizes, leap, leap_size, source)."""
+    if len(rows) != LAST_YEAR - FIRST_YEAR + 1:
+        raise DataError(f"{len(rows)} rows, expected {LAST_YEAR - FIRST_YEAR + 1}")
+    out = []
+    next_new_year = ANCHOR
+    for index, (line_no, year, sizes, leap, leap_size, year_days, first_day, source) in enumerate(rows):
+        where = f"line {line_no} (year {year})"
+        if year != FIRST_YEAR + index:
+            raise DataError(f"{where}: expected year {FIRST_YEAR + index}")
+        if any(s not in (0, 1) for s in sizes):
+            raise DataError(f"{where}: month sizes must be 0 or 1")
+        if not 0 <= leap <= 12:
+            raise DataError(f"{where}: leap month {leap} outside 0..12")
+        if leap == 0:
+            if leap_size not in (None, 0):
+                raise DataError(f"{where}: a leap size without a leap month")
+            leap_size = 0
+        elif leap_size not in (0, 1):
+            raise DataError(f"{where}: leap month {leap} needs a size of 0 or 1")
+        days = sum(30 if s else 29 for s in sizes) + ((30 if leap_size else 29) if leap else 0)
+        if days != year_days:
+            raise DataError(f"{where}: months add up to {days} days, the row says {year_days}")
+        if first_day != next_new_year:
+            raise DataError(f"{where}: new year {first_day}, the previous rows give {next_new_year}")
+        next_new_year = first_day + datetime.timedelta(days=days)
+        out.append((year, sizes, leap, leap_size, days, source))
+    return out
+
+
+def check_facts(rows):
+    leap_years = sum(1 for r in rows if r[2])
+    lengths = Counter(r[4] for r in rows)
+    days_to_2050 = sum(r[4] for r in rows if r[0] <= 2050)
+    problems = []
+    if leap_years != EXPECTED_LEAP_YEARS:
+        problems.append(f"{leap_years} leap years, expected {EXPECTED_LEAP_YEARS}")
+    if dict(lengths) != EXPECTED_LENGTHS:
+        problems.append(f"year lengths {dict(sorted(lengths.items()))}, expected {EXPECTED_LENGTHS}")
+    if days_to_2050 != EXPECTED_DAYS_593_TO_2050:
+        problems.append(f"{days_to_2050} days in 593..2050, expected {EXPECTED_DAYS_593_TO_2050}")
+    if problems:
+        raise DataError("; ".join(problems))
+
+
+def source_ranges(rows):
+    """Runs of consecutive years with the same source, for the file header."""
+    runs = []
+    for year, *_, source in rows:
+        if runs and runs[-1][2] == source and runs[-1][1] == year - 1:
+            runs[-1][1] = year
+        else:
+            runs.append([year, year, source])
+    return runs
+
+
+def render(rows):
+    lines = [
+        "// Generated by tools/gen_lunisolar_data.py; edit the generator's input, not this file.",
+        "//",
+        "// The lunisolar years 593..2051, one initializer per year:",
+        "//   {{sizes of months 1..12 in month-number order}, leap month L, size of 閏L}",
+        "// with 1 = 大 (30 days) and 0 = 小 (29 days); L = 0 when the year has no",
+        "// leap month, and then its size is 0.  The leap month follows month L.",
+        "//",
+        "// Where the rows come from:",
+    ]
+    for first, last, source in source_ranges(rows):
+        span = f"{first}" if first == last else f"{first}..{last}"
+        lines.append(f"//   {span}: {source}")
+    lines.append("//")
+    lines.append("// Lunisolar 593/1/1 is Gregorian 593-02-09; each year follows the one before.")
+    for year, sizes, leap, leap_size, days, _ in rows:
+        size_list = ",".join(str(s) for s in sizes)
+        lines.append(f"{{{{{size_list}}}, {leap:2d}, {leap_size}}},  // {year} ({days} days)")
+    return "\n".join(lines) + "\n"
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("csv", nargs="?", default=str(DEFAULT_CSV), help="the year table (CSV)")
+    parser.add_argument("--output", default=str(DEFAULT_OUTPUT), help="the file to write")
+    parser.add_argument("--check", action="store_true",
+                        help="only compare the output file with what the CSV gives")
+    args = parser.parse_args(argv)
+
+    csv_path = pathlib.Path(args.csv)
+    if not csv_path.is_file():
+        print(f"{csv_path}: no such file; the committed {args.output} stays as it is",
+              file=sys.stderr)
+        return 2
+    try:
+        rows = check_rows(parse_rows(csv_path))
+        check_facts(rows)
+    except DataError as e:
+        print(f"{csv_path}: {e}", file=sys.stderr)
+        return 1
+
+    text = render(rows)
+    output = pathlib.Path(args.output)
+    if args.check:
+        current = output.read_text(encoding="utf-8") if output.is_file() else None
+        if current != text:
+            print(f"{output} differs from what {csv_path} gives", file=sys.stderr)
+            return 1
+        print(f"{output} is up to date")
+        return 0
+    output.write_text(text, encoding="utf-8")
+    print(f"wrote {output}: {len(rows)} years")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
