@@ -20,6 +20,7 @@
 #include <cstdint>
 
 #include "engine/calendar_names.h"
+#include "engine/solar_term_table.h"
 
 struct LunisolarYear {
   uint8_t leapFlag = 0;        // 1 when the year has a leap month
@@ -103,7 +104,10 @@ class LunisolarTable {
   // none does (years from 2020 on are not searched).
   int FindEraYear(const char* eraName, int eraYear) const;
 
+  // The Gregorian arithmetic and the solar terms that come with every table,
+  // for the views that own one.
   const CalendarNames& Calendar() const { return calendar_; }
+  const SolarTermTable& SolarTerms() const { return solarTerms_; }
 
  private:
   // Kind numbers that name the operation in the range message.
@@ -146,6 +150,7 @@ class LunisolarTable {
   bool ConvertGregorian(int year, int month, int day, LunisolarDate& result) const;
 
   CalendarNames calendar_;
+  SolarTermTable solarTerms_;
   LunisolarYear years_[yearCount];
   // daysBefore_[i]: days of the lunisolar years firstYear .. firstYear + i - 1,
   // so the conversions never add up the years one by one.
