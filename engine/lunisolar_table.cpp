@@ -43,6 +43,10 @@ void CopyText(char (&dest)[N], const char* text) {
   dest[length] = '\0';
 }
 
+void ShowRangeMessage(int year, int kind) {
+  korvane::ShowMessage(korvane::Format("%d年の旧暦は計算できません.%d", year, kind));
+}
+
 long FloorMod(long value, long divisor) {
   long r = value % divisor;
   return r < 0 ? r + divisor : r;
@@ -66,11 +70,13 @@ LunisolarTable::LunisolarTable() {
 
 int LunisolarTable::CheckYear(int year, int kind) const {
   if (year >= firstYear && year <= lastYear) return 0;
-  korvane::ShowMessage(korvane::Format("%d年の旧暦は計算できません.%d", year, kind));
+  ShowRangeMessage(year, kind);
   return -1;
 }
 
-const char* LunisolarTable::WeekdayKanji(int weekday) const { return calendar_.WeekdayKanji(weekday); }
+const char* LunisolarTable::WeekdayKanji(int weekday) const {
+  return calendar_.WeekdayKanji(weekday);
+}
 
 bool LunisolarTable::SetYear(int year, const uint8_t (&sizes)[12], int leapMonth, int leapSize,
                              const char* eraName, int eraYear) {
@@ -257,7 +263,7 @@ LunisolarDate LunisolarTable::FromGregorian(int year, int month, int day) const 
   // range like any other year, and say so; a malformed date only gets the
   // empty record.
   if (month >= 1 && month <= 12 && day >= 1 && day <= calendar_.MonthLength(year, month)) {
-    korvane::ShowMessage(korvane::Format("%d年の旧暦は計算できません.%d", year, kFromGregorian));
+    ShowRangeMessage(year, kFromGregorian);
   }
   return {};
 }

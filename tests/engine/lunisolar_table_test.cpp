@@ -69,7 +69,8 @@ TEST(LunisolarTableData, EveryYearIsConsistent) {
     EXPECT_EQ(days, t.YearDays(y));
     // Consecutive years: the day after a year's last day is the next new year.
     if (y < 2051) {
-      const GregorianDate last = t.ToGregorian(y, PositionCount(t, y), t.MonthDays(y, PositionCount(t, y)));
+      const int lastPosition = PositionCount(t, y);
+      const GregorianDate last = t.ToGregorian(y, lastPosition, t.MonthDays(y, lastPosition));
       const GregorianDate next = t.ToGregorian(y + 1, 1, 1);
       EXPECT_EQ(CalendarNames::DayNumber(next.year, next.month, next.day) -
                     CalendarNames::DayNumber(last.year, last.month, last.day),
@@ -280,7 +281,9 @@ TEST(LunisolarTableLabels, RokuyoStartsAtSenshoOnMonths1And7) {
     ASSERT_EQ(t.RokuyoIndex(y, position7, 1), 0) << y;
   }
   // The cycle advances one per day within a month.
-  for (int d = 1; d < 30; ++d) EXPECT_EQ(t.RokuyoIndex(2000, 1, d + 1), (t.RokuyoIndex(2000, 1, d) + 1) % 6);
+  for (int d = 1; d < 30; ++d) {
+    EXPECT_EQ(t.RokuyoIndex(2000, 1, d + 1), (t.RokuyoIndex(2000, 1, d) + 1) % 6);
+  }
 }
 
 // ---------------------------------------------------------------------------
