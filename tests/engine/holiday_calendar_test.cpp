@@ -178,6 +178,7 @@ TEST(HolidayCalendar, CitizensHolidayOnMay4) {
   HolidayCalendar calendar;
   EXPECT_EQ(Code(calendar, 1996, 5, 4), 16);  // a Saturday
   EXPECT_EQ(Code(calendar, 1994, 5, 4), 0);   // before the rule
+  EXPECT_EQ(Code(calendar, 1995, 5, 4), 16);  // its first year, a Thursday
   EXPECT_EQ(Code(calendar, 2003, 5, 4), 0);   // a Sunday
   EXPECT_EQ(Code(calendar, 1998, 5, 4), 15);  // a Monday: the substitute for May 3
   EXPECT_EQ(Code(calendar, 1999, 5, 4), 16);  // a Tuesday
