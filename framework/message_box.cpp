@@ -1,0 +1,64 @@
+#include "framework/message_box.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+#include "engine/message_hook.h"
+#include "framework/mdi_frame.h"
+
+namespace korvane {
+namespace {
+
+QString& Caption() {
+  static QString caption;
+  return caption;
+}
+
+ModalRunner& Runner() {
+  static ModalRunner runner;
+  return runner;
+}
+
+}  // namespace
+
+void SetMessageBoxCaption(const QString& caption) { Caption() = caption; }
+
+QString MessageBoxCaption() { return Caption(); }
+
+QWidget* DefaultOwner() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return CMDIFrameWnd::MainFrame();
+}
+
+void MessageBoxModal(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, Caption(), QString::fromStdString(text), QMessageBox::Ok,
+                  DefaultOwner());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void SystemBeep() { QApplication::beep(); }
+
+void InstallWindowMessageHandlers() {
+  SetMessageHandler([](const std::string& text) { MessageBoxModal(text); });
+  SetBeepHandler([] { SystemBeep(); });
+}
+
+int DoModal(QDialog& dialog) {
+  if (Runner()) {
+    // Copy: the runner may replace itself.
+    ModalRunner runner = Runner();
+    return runner(dialog);
+  }
+  return dialog.exec();
+}
+
+ModalRunner SetModalRunner(ModalRunner runner) {
+  ModalRunner previous = std::move(Runner());
+  Runner() = std::move(runner);
+  return previous;
+}
+
+}  // namespace korvane

@@ -1,0 +1,43 @@
+#pragma once
+// Modal message box, system beep and modal dialogs.
+//
+// Program code shows its messages through korvane::ShowMessage and beeps
+// through korvane::Beep (engine/message_hook.h); InstallWindowMessageHandlers
+// points those at the message box and the beep below, once, at start-up.
+// Tests leave them pointed at a MessageRecorder instead.
+//
+// Every modal dialog of the program runs through DoModal, so that a test can
+// replace the modal loop (SetModalRunner) and drive or record the dialog
+// instead of blocking.
+#include <QString>
+#include <functional>
+#include <string>
+
+class QDialog;
+class QWidget;
+
+namespace korvane {
+
+// The caption of message boxes (the program's title).
+void SetMessageBoxCaption(const QString& caption);
+QString MessageBoxCaption();
+
+// A modal box with the text and an OK button, over the active window.
+void MessageBoxModal(const std::string& text);
+// The default system beep.
+void SystemBeep();
+// Points ShowMessage and Beep at the two above.
+void InstallWindowMessageHandlers();
+
+// Runs `dialog` modally and returns its result (QDialog::Accepted = OK).
+int DoModal(QDialog& dialog);
+using ModalRunner = std::function<int(QDialog&)>;
+// Replaces the modal loop; an empty runner restores it.  Returns the runner
+// it replaced.
+ModalRunner SetModalRunner(ModalRunner runner);
+
+// The window that a modal box or dialog without an owner should sit over:
+// the active modal dialog, else the active window, else the main frame.
+QWidget* DefaultOwner();
+
+}  // namespace korvane

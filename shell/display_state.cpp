@@ -1,0 +1,6 @@
+#include "shell/display_state.h"
+
+MonthOfYear DisplayMonth;
+MonthOfYear LunarDisplayMonth;
+int AreaCode = korvane::kDefaultAreaCode;
+int ShowMainWindow = 1;

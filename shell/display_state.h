@@ -1,0 +1,39 @@
+#pragma once
+// The shared display state: what a newly opened view starts from.
+//
+//   DisplayMonth       the Gregorian month a new Gregorian view shows
+//   LunarDisplayMonth  the lunisolar month a new lunisolar view shows
+//                      (month index 1..12, or 1..13 in a year with a leap
+//                      month: the leap month takes the index after the month
+//                      it repeats)
+//   AreaCode           the observing place of the rise/set views, 0..86
+//   ShowMainWindow     1 when the next start opens the main window
+//
+// A view copies what it needs once, when it is created, clamps it to what
+// its own engine objects cover, and keeps its own copy from then on.  When
+// the user picks another month, year or place in the year/month dialog, the
+// view writes the choice back here so that the next view opens there.  The
+// main frame fills the state at start (today's month, then the stored
+// settings) and stores it when it is closed.  Single window thread: plain
+// globals, no locking.
+struct MonthOfYear {
+  int year = 0;
+  int month = 0;
+};
+
+extern MonthOfYear DisplayMonth;
+extern MonthOfYear LunarDisplayMonth;
+extern int AreaCode;
+extern int ShowMainWindow;
+
+namespace korvane {
+
+// The years any view can show: the lunisolar table's 593..2051.  A stored
+// year outside them is not used.
+constexpr int kFirstDisplayYear = 593;
+constexpr int kLastDisplayYear = 2051;
+// Place indices of the place table.
+constexpr int kPlaceCount = 87;
+constexpr int kDefaultAreaCode = 39;  // 東京
+
+}  // namespace korvane
