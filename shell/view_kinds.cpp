@@ -1,28 +1,29 @@
 #include "shell/view_kinds.h"
 
 #include "framework/view.h"
+#include "views/grid/month_grid_views.h"
 
 namespace {
 
 // Registration order; the resource id names the kind's menu and icon, and
 // kinds that share one show the same menu and icon.
 constexpr ViewKindInfo kViewKinds[kViewKindCount] = {
-    {ViewKind::GDay, "CGDayView", 131, 32782, nullptr},
-    {ViewKind::GSeason, "CGSeasonView", 144, 32791, nullptr},
-    {ViewKind::GHoliday, "CGHolidayView", 145, 32792, nullptr},
-    {ViewKind::GWeek6, "CGWeek6View", 146, 32794, nullptr},
-    {ViewKind::GEto, "CGEtoView", 147, 32795, nullptr},
-    {ViewKind::GQDay, "CGQDayView", 148, 32793, nullptr},
-    {ViewKind::GStar9, "CGStar9View", 149, 32796, nullptr},
-    {ViewKind::GNormal, "CGNormalView", 134, 32797, nullptr},
-    {ViewKind::QDay, "CQDayView", 148, 32787, nullptr},
-    {ViewKind::QWeek6, "CQWeek6View", 146, 32798, nullptr},
-    {ViewKind::QEto, "CQEtoView", 147, 32799, nullptr},
-    {ViewKind::QStar9, "CQStar9View", 149, 32800, nullptr},
-    {ViewKind::QGDay, "CQGDayView", 131, 32802, nullptr},
-    {ViewKind::QSeason, "CQSeasonView", 144, 32803, nullptr},
-    {ViewKind::QHoliday, "CQHolidayView", 145, 32804, nullptr},
-    {ViewKind::QNormal, "CQNormalView", 134, 32801, nullptr},
+    {ViewKind::GDay, "CGDayView", 131, 32782, &MakeView<CGDayView>},
+    {ViewKind::GSeason, "CGSeasonView", 144, 32791, &MakeView<CGSeasonView>},
+    {ViewKind::GHoliday, "CGHolidayView", 145, 32792, &MakeView<CGHolidayView>},
+    {ViewKind::GWeek6, "CGWeek6View", 146, 32794, &MakeView<CGWeek6View>},
+    {ViewKind::GEto, "CGEtoView", 147, 32795, &MakeView<CGEtoView>},
+    {ViewKind::GQDay, "CGQDayView", 148, 32793, &MakeView<CGQDayView>},
+    {ViewKind::GStar9, "CGStar9View", 149, 32796, &MakeView<CGStar9View>},
+    {ViewKind::GNormal, "CGNormalView", 134, 32797, &MakeView<CGNormalView>},
+    {ViewKind::QDay, "CQDayView", 148, 32787, &MakeView<CQDayView>},
+    {ViewKind::QWeek6, "CQWeek6View", 146, 32798, &MakeView<CQWeek6View>},
+    {ViewKind::QEto, "CQEtoView", 147, 32799, &MakeView<CQEtoView>},
+    {ViewKind::QStar9, "CQStar9View", 149, 32800, &MakeView<CQStar9View>},
+    {ViewKind::QGDay, "CQGDayView", 131, 32802, &MakeView<CQGDayView>},
+    {ViewKind::QSeason, "CQSeasonView", 144, 32803, &MakeView<CQSeasonView>},
+    {ViewKind::QHoliday, "CQHolidayView", 145, 32804, &MakeView<CQHolidayView>},
+    {ViewKind::QNormal, "CQNormalView", 134, 32801, &MakeView<CQNormalView>},
     {ViewKind::NOList, "CNOListView", 133, 32772, nullptr},
     {ViewKind::ONList, "CONListView", 136, 32774, nullptr},
     {ViewKind::N24List, "CN24ListView", 137, 32775, nullptr},

@@ -1,0 +1,273 @@
+#include "shell/year_month_dialog.h"
+
+#include "engine/format.h"
+#include "engine/lunisolar_table.h"
+#include "engine/message_hook.h"
+
+namespace korvane {
+
+YearRange YearRangeOfKind(int rangeKind) {
+  switch (rangeKind) {
+    // January 594 is the first month whose leading days (December 593) all
+    // have a lunisolar date and a sexagenary day index; December 2050 is the
+    // last whose trailing days (January 2051) do, and lunisolar 2050's last
+    // month is the last whose following month lies in the table.
+    case 0:
+    case 1:
+      return {594, 2050};
+    // The solar-term formula covers 1851..2051; a lunisolar month of 2050
+    // ends in 2051 at the latest.
+    case 2:
+      return {1851, 2050};
+    // The nine-star day of a December 1852 leading day needs the terms of
+    // 1851, and 1853..2050 keeps the conversion tables' own clamp.
+    case 3:
+      return {1853, 2050};
+    // The astronomy tables are computed and checked for these years.
+    case 4:
+      return {1975, 2050};
+    // The Senmyo calendar's reconstructed years.
+    case 5:
+      return {862, 1684};
+    default:
+      return {594, 2050};
+  }
+}
+
+YearMonthDialogState::YearMonthDialogState(int mode, int rangeKind, int year, int month,
+                                           int presetArea)
+    : year_(year), month_(month), mode_(mode), range_(YearRangeOfKind(rangeKind)) {
+  if (presetArea >= 0) area_ = presetArea;
+  if (mode_ == kModeLunarMonth) lunisolar_ = std::make_unique<LunisolarTable>();
+}
+
+YearMonthDialogState::~YearMonthDialogState() = default;
+
+void YearMonthDialogState::Initialise(int sharedAreaCode) {
+  UpdateMonthText(0);
+  area_ = sharedAreaCode;
+}
+
+void YearMonthDialogState::UpdateMonthText(int direction) {
+  int m = month_;
+  if (direction < 0) m = 12;
+  if (direction > 0) m = 1;
+  monthMax_ = 12;
+  if (mode_ == kModeLunarMonth) {
+    // A year the table does not cover (only possible for a value passed in)
+    // is treated as a year without a leap month rather than asked about.
+    leapIndex_ = year_ >= LunisolarTable::firstYear && year_ <= LunisolarTable::lastYear
+                     ? lunisolar_->LeapPosition(year_)
+                     : 0;
+    if (leapIndex_ != 0) {
+      monthMax_ = 13;
+      if (direction < 0) m = 13;
+      // The leap month repeats the number of the month before it, and the
+      // months after it are numbered one lower than their index.
+      if (m == leapIndex_) {
+        monthText_ = Format("閏%d", m - 1);
+      } else if (m > leapIndex_) {
+        monthText_ = Format("%d", m - 1);
+      } else {
+        monthText_ = Format("%d", m);
+      }
+    } else {
+      monthText_ = Format("%d", m);
+    }
+  } else {
+    monthText_ = Format("%d", m);
+  }
+  month_ = m;
+}
+
+void YearMonthDialogState::StepYear(int step) {
+  if (step == 0) return;
+  int target = year_ + step;
+  if (target < range_.min || target > range_.max) {
+    Beep();
+    target = target < range_.min ? range_.min : range_.max;
+    // At the bound already: the step is refused and nothing moves.
+    if (target == year_) return;
+  }
+  year_ = target;
+  UpdateMonthText(step > 0 ? 1 : -1);
+}
+
+void YearMonthDialogState::StepMonth(int step) {
+  if (step == 0) return;
+  int target = month_ + step;
+  if (target < 1 || target > monthMax_) {
+    Beep();
+    target = target < 1 ? 1 : monthMax_;
+  }
+  month_ = target;
+  UpdateMonthText(0);
+}
+
+void YearMonthDialogState::ChoosePlace(int index) {
+  area_ = index;
+  areaChanged_ = true;
+}
+
+bool YearMonthDialogState::Accept(int listSelection) {
+  if (!areaChanged_) return false;
+  // An empty list reports no selection; keep the place last picked.
+  if (listSelection >= 0) area_ = listSelection;
+  return true;
+}
+
+std::string YearMonthDialogState::Caption() const {
+  bool lunar = mode_ == kModeLunarMonth || mode_ == kModeLunarYear;
+  return Format(lunar ? "旧暦 <%d～%d>" : "西暦 <%d～%d>", range_.min, range_.max);
+}
+
+}  // namespace korvane
+
+// ---------------------------------------------------------------------------
+// The window.
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "astro/location_table.h"
+#include "framework/font_maker.h"
+#include "shell/app_settings.h"
+#include "shell/display_state.h"
+
+namespace korvane {
+
+StepBox::StepBox(QWidget* parent) : QAbstractSpinBox(parent) {
+  // The boxes are read-only: only the spin changes them.
+  lineEdit()->setReadOnly(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  setAccelerated(false);
+  setKeyboardTracking(false);
+}
+
+void StepBox::stepBy(int steps) { emit stepped(steps); }
+
+void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
+
+QString StepBox::Text() const { return lineEdit()->text(); }
+
+}  // namespace korvane
+
+using korvane::YearMonthDialogState;
+
+CYearMonthDialog::CYearMonthDialog(int mode, int rangeKind, int year, int month, int presetArea,
+                                   QWidget* parent)
+    : QDialog(parent), state_(mode, rangeKind, year, month, presetArea) {
+  const QFont font = korvane::DialogFont();
+  setFont(font);
+  auto place = [&font](QWidget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h));
+  };
+
+  placeLabel_ = new QLabel(QStringLiteral("地域名"), this);
+  placeLabel_->setObjectName("1014");
+  place(placeLabel_, 0, 10, 30, 10);
+
+  placeList_ = new QComboBox(this);
+  placeList_->setObjectName("1025");
+  // A drop-down whose text field shows the current place; the list is where
+  // a place is picked, so the field itself takes no typing.
+  placeList_->setEditable(true);
+  placeList_->lineEdit()->setReadOnly(true);
+  placeList_->setInsertPolicy(QComboBox::NoInsert);
+  placeList_->setMaxVisibleItems(12);
+  {
+    QRect r = korvane::DialogUnitsToPixels(font, 30, 5, 50, 60);
+    r.setHeight(placeList_->sizeHint().height());
+    placeList_->setGeometry(r);
+  }
+
+  yearLabel_ = new QLabel(QStringLiteral("年"), this);
+  yearLabel_->setObjectName("1042");
+  place(yearLabel_, 0, 30, 35, 10);
+  monthLabel_ = new QLabel(QStringLiteral("月"), this);
+  monthLabel_->setObjectName("1029");
+  place(monthLabel_, 45, 30, 35, 10);
+
+  // Each box and its up-down control form one widget spanning both.
+  yearBox_ = new korvane::StepBox(this);
+  yearBox_->setObjectName("1016");
+  place(yearBox_, 0, 40, 34, 15);
+  monthBox_ = new korvane::StepBox(this);
+  monthBox_->setObjectName("1018");
+  place(monthBox_, 45, 40, 34, 15);
+
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName("1");
+  okButton_->setDefault(true);
+  okButton_->setAutoDefault(true);
+  place(okButton_, 0, 60, 35, 14);
+  cancelButton_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancelButton_->setObjectName("2");
+  cancelButton_->setAutoDefault(false);
+  place(cancelButton_, 45, 60, 35, 14);
+
+  const QRect client = korvane::DialogUnitsToPixels(font, 0, 0, 83, 75);
+  setFixedSize(client.width(), client.height());
+
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(yearBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    state_.StepYear(steps);
+    Refresh();
+  });
+  connect(monthBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    state_.StepMonth(steps);
+    Refresh();
+  });
+  connect(placeList_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+    if (index >= 0) state_.ChoosePlace(index);
+  });
+
+  // Initialisation: the month text, the place list in mode 20, the controls
+  // the mode hides, the caption and the shared place.
+  state_.Initialise(AreaCode);
+  if (state_.ShowsPlace()) {
+    LocationTable places;
+    for (int i = 0; i < places.PlaceCount(); ++i)
+      placeList_->addItem(QString::fromUtf8(places.PlaceName(i)));
+    placeList_->setCurrentIndex(-1);
+    placeList_->setEditText(QString::fromUtf8(places.PlaceName(state_.area())));
+  }
+  if (!state_.ShowsMonth()) {
+    monthBox_->hide();
+    monthLabel_->hide();
+  }
+  if (!state_.ShowsPlace()) {
+    placeLabel_->hide();
+    placeList_->hide();
+  }
+  setWindowTitle(QString::fromStdString(state_.Caption()));
+  Refresh();
+}
+
+CYearMonthDialog::~CYearMonthDialog() = default;
+
+void CYearMonthDialog::Refresh() {
+  yearBox_->SetText(QString::number(state_.year()));
+  monthBox_->SetText(QString::fromStdString(state_.monthText()));
+}
+
+void CYearMonthDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Centred over the owner window.
+  if (QWidget* owner = parentWidget()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void CYearMonthDialog::accept() {
+  // A place picked from the list is the new observing place at once.
+  if (state_.Accept(placeList_->currentIndex())) AppSettings::Instance().SetAreaCode(state_.area());
+  QDialog::accept();
+}

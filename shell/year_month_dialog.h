@@ -1,0 +1,172 @@
+#pragma once
+// The year/month and area dialog (resource 105): the one dialog through
+// which a view changes the month, the year or the place it shows.
+//
+// YearMonthDialogState is the dialog's behaviour without a window (modes,
+// year ranges, month text with the leap month, steps with beep and clamp);
+// CYearMonthDialog lays out the controls and routes the spins to it.
+#include <memory>
+#include <string>
+
+#include <QAbstractSpinBox>
+#include <QDialog>
+#include <functional>
+
+class LunisolarTable;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace korvane {
+
+// The dialog's view modes.
+enum YearMonthMode {
+  kModeGregorianMonth = 0,  // year and month
+  kModeLunarMonth = 1,      // year and lunisolar month index (13 with a leap month)
+  kModeGregorianYear = 10,  // year only
+  kModeLunarYear = 11,      // year only, lunisolar
+  kModeMonthAndPlace = 20,  // year, month and observing place
+};
+
+// The years a view of each range kind can show, both ends included, with
+// every leading and trailing day and every attribute computed without a
+// range message (see the "Year ranges" section of README.md):
+//   0: 594..2050   plain and 干支 grids, lunisolar month table
+//   1: 594..2050   grids that need the lunisolar date of every cell
+//   2: 1851..2050  solar terms
+//   3: 1853..2050  holidays, nine stars, the combined grids, conversion tables
+//   4: 1975..2050  astronomy tables
+//   5: 862..1684   Senmyo calendar
+// An unknown kind gets the range of kind 0.
+struct YearRange {
+  int min = 0;
+  int max = 0;
+  bool Contains(int year) const { return min <= year && year <= max; }
+};
+YearRange YearRangeOfKind(int rangeKind);
+
+class YearMonthDialogState {
+ public:
+  // `presetArea` of 0 or more is taken as the place; callers without a place
+  // pass -1.  Values passed in are shown unchanged until a spin is used.
+  YearMonthDialogState(int mode, int rangeKind, int year, int month, int presetArea);
+  ~YearMonthDialogState();
+  YearMonthDialogState(const YearMonthDialogState&) = delete;
+  YearMonthDialogState& operator=(const YearMonthDialogState&) = delete;
+
+  // Runs the initialisation: the month text for the values passed in, then
+  // the place becomes the shared AreaCode.
+  void Initialise(int sharedAreaCode);
+
+  // A step of the year spin by `step` (+1 up, -1 down).  A step past the
+  // range sounds the beep and takes the nearest bound; a step that cannot
+  // move the year at all is refused with the beep and changes nothing.
+  // Otherwise the month becomes the first month (stepping up) or the last
+  // (stepping down) of the new year.
+  void StepYear(int step);
+  // A step of the month spin; months stay in 1..monthMax with the beep at a
+  // bound and never wrap into another year.
+  void StepMonth(int step);
+  // The user picked place `index` in the list.
+  void ChoosePlace(int index);
+  // OK pressed: returns true when the place was changed, in which case
+  // `area` is the place to write to the AreaCode setting at once.
+  bool Accept(int listSelection);
+
+  int year() const { return year_; }
+  int month() const { return month_; }
+  int area() const { return area_; }
+  int mode() const { return mode_; }
+  int yearMin() const { return range_.min; }
+  int yearMax() const { return range_.max; }
+  int monthMax() const { return monthMax_; }
+  int leapIndex() const { return leapIndex_; }
+  bool areaChanged() const { return areaChanged_; }
+  // The text of the month box: "閏4" for the leap month, "5" for the
+  // month after it.
+  const std::string& monthText() const { return monthText_; }
+
+  // "西暦 <%d～%d>" or "旧暦 <%d～%d>".
+  std::string Caption() const;
+  bool ShowsMonth() const { return mode_ != kModeGregorianYear && mode_ != kModeLunarYear; }
+  bool ShowsPlace() const { return mode_ == kModeMonthAndPlace; }
+
+ private:
+  // The month text for direction d: d < 0 shows the year's last month,
+  // d > 0 its first, d = 0 keeps the month.
+  void UpdateMonthText(int direction);
+
+  int year_;
+  int month_;
+  int mode_;
+  YearRange range_;
+  bool areaChanged_ = false;
+  int monthMax_ = 12;
+  int leapIndex_ = 0;
+  int area_ = 0;
+  std::string monthText_;
+  std::unique_ptr<LunisolarTable> lunisolar_;  // mode 1 only
+};
+
+// An edit box with its up-down control whose steps the program handles:
+// each press (or Up/Down key) reports the step and the program writes the
+// text.  Both directions stay enabled so a press at a bound can be refused
+// with the beep.
+class StepBox : public QAbstractSpinBox {
+  Q_OBJECT
+ public:
+  explicit StepBox(QWidget* parent = nullptr);
+  void stepBy(int steps) override;
+  void SetText(const QString& text);
+  QString Text() const;
+
+ signals:
+  void stepped(int steps);
+
+ protected:
+  StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+};
+
+}  // namespace korvane
+
+// The dialog window (resource 105).  Control ids: 1014 place label, 1025
+// place list, 1042 year label, 1029 month label, 1016/1044 year box and spin,
+// 1018/1046 month box and spin, OK and "ｷｬﾝｾﾙ"; each control's objectName is
+// its id.
+class CYearMonthDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Set-up: the view mode, the range kind, the values shown and the preset
+  // place (-1 for callers without a place).
+  CYearMonthDialog(int mode, int rangeKind, int year, int month, int presetArea,
+                   QWidget* parent = nullptr);
+  ~CYearMonthDialog() override;
+
+  // The values to read back after OK.
+  int year() const { return state_.year(); }
+  int month() const { return state_.month(); }
+  int area() const { return state_.area(); }
+
+  korvane::YearMonthDialogState& state() { return state_; }
+  korvane::StepBox* yearBox() const { return yearBox_; }
+  korvane::StepBox* monthBox() const { return monthBox_; }
+  QComboBox* placeList() const { return placeList_; }
+
+  void accept() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void Refresh();
+
+  korvane::YearMonthDialogState state_;
+  QLabel* placeLabel_ = nullptr;
+  QComboBox* placeList_ = nullptr;
+  QLabel* yearLabel_ = nullptr;
+  QLabel* monthLabel_ = nullptr;
+  korvane::StepBox* yearBox_ = nullptr;
+  korvane::StepBox* monthBox_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+};

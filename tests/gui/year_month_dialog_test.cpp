@@ -1,0 +1,206 @@
+// The year/month and area dialog: its modes, ranges, month text with the
+// leap month, and the steps that beep and clamp.
+#include "shell/year_month_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/lunisolar_table.h"
+#include "engine/message_hook.h"
+
+namespace korvane {
+namespace {
+
+TEST(YearRanges, EveryKindHasTheDocumentedRange) {
+  EXPECT_EQ(YearRangeOfKind(0).min, 594);
+  EXPECT_EQ(YearRangeOfKind(0).max, 2050);
+  EXPECT_EQ(YearRangeOfKind(1).min, 594);
+  EXPECT_EQ(YearRangeOfKind(1).max, 2050);
+  EXPECT_EQ(YearRangeOfKind(2).min, 1851);
+  EXPECT_EQ(YearRangeOfKind(2).max, 2050);
+  EXPECT_EQ(YearRangeOfKind(3).min, 1853);
+  EXPECT_EQ(YearRangeOfKind(3).max, 2050);
+  EXPECT_EQ(YearRangeOfKind(4).min, 1975);
+  EXPECT_EQ(YearRangeOfKind(4).max, 2050);
+  EXPECT_EQ(YearRangeOfKind(5).min, 862);
+  EXPECT_EQ(YearRangeOfKind(5).max, 1684);
+  // A kind nobody defined falls back to a range every view can show.
+  EXPECT_EQ(YearRangeOfKind(99).min, YearRangeOfKind(0).min);
+  EXPECT_EQ(YearRangeOfKind(-1).max, YearRangeOfKind(0).max);
+}
+
+TEST(YearMonthDialogState, CaptionAndControlsFollowTheMode) {
+  struct Case {
+    int mode;
+    int kind;
+    const char* caption;
+    bool month;
+    bool place;
+  };
+  const Case cases[] = {
+      {0, 0, "西暦 <594～2050>", true, false},   {1, 1, "旧暦 <594～2050>", true, false},
+      {10, 2, "西暦 <1851～2050>", false, false}, {11, 5, "旧暦 <862～1684>", false, false},
+      {20, 4, "西暦 <1975～2050>", true, true},
+  };
+  for (const Case& c : cases) {
+    YearMonthDialogState state(c.mode, c.kind, 2000, 1, -1);
+    state.Initialise(39);
+    EXPECT_EQ(state.Caption(), c.caption) << c.mode;
+    EXPECT_EQ(state.ShowsMonth(), c.month) << c.mode;
+    EXPECT_EQ(state.ShowsPlace(), c.place) << c.mode;
+  }
+}
+
+TEST(YearMonthDialogState, GregorianYearStepsShowTheFirstOrLastMonth) {
+  MessageRecorder recorder;
+  YearMonthDialogState state(0, 0, 1999, 7, -1);
+  state.Initialise(39);
+  EXPECT_EQ(state.monthText(), "7");
+  state.StepYear(+1);
+  EXPECT_EQ(state.year(), 2000);
+  EXPECT_EQ(state.month(), 1);
+  state.StepMonth(+1);
+  state.StepMonth(+1);
+  EXPECT_EQ(state.month(), 3);
+  state.StepYear(-1);
+  EXPECT_EQ(state.year(), 1999);
+  EXPECT_EQ(state.month(), 12);
+  EXPECT_EQ(state.monthText(), "12");
+  EXPECT_EQ(recorder.beeps(), 0);
+  // Months do not wrap into the next year.
+  state.StepMonth(+1);
+  EXPECT_EQ(state.month(), 12);
+  EXPECT_EQ(state.year(), 1999);
+  EXPECT_EQ(recorder.beeps(), 1);
+  YearMonthDialogState low(0, 0, 2000, 1, -1);
+  low.Initialise(39);
+  low.StepMonth(-1);
+  EXPECT_EQ(low.month(), 1);
+  EXPECT_EQ(recorder.beeps(), 2);
+}
+
+TEST(YearMonthDialogState, AStepAtTheBoundIsRefusedWithABeep) {
+  MessageRecorder recorder;
+  YearMonthDialogState state(0, 3, 2050, 6, -1);
+  state.Initialise(39);
+  state.StepYear(+1);
+  EXPECT_EQ(recorder.beeps(), 1);
+  EXPECT_EQ(state.year(), 2050);
+  EXPECT_EQ(state.month(), 6);  // a refused step moves nothing
+  YearMonthDialogState low(0, 3, 1853, 6, -1);
+  low.Initialise(39);
+  low.StepYear(-1);
+  EXPECT_EQ(recorder.beeps(), 2);
+  EXPECT_EQ(low.year(), 1853);
+  EXPECT_EQ(low.month(), 6);
+}
+
+TEST(YearMonthDialogState, AYearPassedInOutsideTheRangeIsShownThenClamped) {
+  MessageRecorder recorder;
+  YearMonthDialogState state(0, 3, 1700, 4, -1);
+  state.Initialise(39);
+  EXPECT_EQ(state.year(), 1700);  // shown unchanged until a spin is used
+  state.StepYear(+1);
+  EXPECT_EQ(recorder.beeps(), 1);
+  EXPECT_EQ(state.year(), 1853);
+  EXPECT_EQ(state.month(), 1);
+  YearMonthDialogState high(0, 3, 2100, 4, -1);
+  high.Initialise(39);
+  high.StepYear(-1);
+  EXPECT_EQ(high.year(), 2050);
+  EXPECT_EQ(high.month(), 12);
+}
+
+TEST(YearMonthDialogState, LunisolarMonthTextNamesTheLeapMonth) {
+  MessageRecorder recorder;
+  LunisolarTable table;
+  // 597 repeats its fifth month (leap position 6); 2012 its third (position 4).
+  ASSERT_EQ(table.LeapPosition(2012), 4);
+  YearMonthDialogState state(1, 1, 2012, 3, -1);
+  state.Initialise(39);
+  EXPECT_EQ(state.monthMax(), 13);
+  EXPECT_EQ(state.leapIndex(), 4);
+  EXPECT_EQ(state.monthText(), "3");
+  state.StepMonth(+1);
+  EXPECT_EQ(state.month(), 4);
+  EXPECT_EQ(state.monthText(), "閏3");
+  state.StepMonth(+1);
+  EXPECT_EQ(state.month(), 5);
+  EXPECT_EQ(state.monthText(), "4");
+  for (int i = 0; i < 8; ++i) state.StepMonth(+1);
+  EXPECT_EQ(state.month(), 13);
+  EXPECT_EQ(state.monthText(), "12");
+  EXPECT_EQ(recorder.beeps(), 0);
+  state.StepMonth(+1);
+  EXPECT_EQ(state.month(), 13);
+  EXPECT_EQ(recorder.beeps(), 1);
+  EXPECT_TRUE(recorder.messages().empty());
+}
+
+TEST(YearMonthDialogState, SteppingDownIntoALeapYearLandsOnIndexThirteen) {
+  MessageRecorder recorder;
+  LunisolarTable table;
+  ASSERT_EQ(table.HasLeapMonth(2012), 1);
+  ASSERT_EQ(table.HasLeapMonth(2013), 0);
+  YearMonthDialogState state(1, 1, 2013, 5, -1);
+  state.Initialise(39);
+  EXPECT_EQ(state.monthMax(), 12);
+  state.StepYear(-1);
+  EXPECT_EQ(state.year(), 2012);
+  EXPECT_EQ(state.month(), 13);
+  EXPECT_EQ(state.monthText(), "12");
+  state.StepYear(+1);
+  EXPECT_EQ(state.year(), 2013);
+  EXPECT_EQ(state.month(), 1);
+  EXPECT_EQ(state.monthMax(), 12);
+  state.StepYear(-1);
+  state.StepYear(-1);  // 2011 has no leap month
+  EXPECT_EQ(state.month(), 12);
+  EXPECT_EQ(state.monthMax(), 12);
+}
+
+TEST(YearMonthDialogState, EveryYearOfTheRangeHasItsMonthsInOrder) {
+  // Walking every year of the lunisolar range down from the top, each year
+  // shows its last month first and the labels count up through the leap
+  // month without a gap, and no range message is ever shown.
+  MessageRecorder recorder;
+  LunisolarTable table;
+  YearMonthDialogState state(1, 1, 2050, 1, -1);
+  state.Initialise(39);
+  for (int year = 2050; year >= 594; --year) {
+    ASSERT_EQ(state.year(), year);
+    int months = table.HasLeapMonth(year) ? 13 : 12;
+    ASSERT_EQ(state.monthMax(), months) << year;
+    while (state.month() > 1) state.StepMonth(-1);
+    ASSERT_EQ(state.month(), 1);
+    int number = 0;
+    for (int index = 1; index <= months; ++index) {
+      std::string text = state.monthText();
+      const char* label = table.MonthLabel(year, index);
+      bool leap = std::string(label).rfind("閏", 0) == 0;
+      if (leap) {
+        EXPECT_EQ(text, "閏" + std::to_string(number)) << year;
+      } else {
+        EXPECT_EQ(text, std::to_string(++number)) << year;
+      }
+      state.StepMonth(+1);
+    }
+    EXPECT_EQ(number, 12);
+    state.StepYear(-1);
+  }
+  EXPECT_TRUE(recorder.messages().empty());
+}
+
+TEST(YearMonthDialogState, PlaceIsTheSharedAreaUntilOneIsPicked) {
+  YearMonthDialogState state(20, 4, 2020, 5, 12);
+  EXPECT_EQ(state.area(), 12);
+  state.Initialise(39);
+  EXPECT_EQ(state.area(), 39);
+  EXPECT_FALSE(state.Accept(5));  // nothing picked: nothing to write
+  state.ChoosePlace(7);
+  EXPECT_TRUE(state.areaChanged());
+  EXPECT_TRUE(state.Accept(7));
+  EXPECT_EQ(state.area(), 7);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,84 @@
+#include "views/grid/grid_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPalette>
+#include <map>
+
+namespace korvane {
+
+GridSystemColors GridSystemColors::FromPalette(const QPalette& palette) {
+  GridSystemColors colors;
+  // The window colour of a document window is the palette's base (the
+  // background of text areas), not the grey of dialogs.
+  colors.window = palette.color(QPalette::Active, QPalette::Base);
+  colors.windowText = palette.color(QPalette::Active, QPalette::Text);
+  colors.grayText = palette.color(QPalette::Disabled, QPalette::Text);
+  return colors;
+}
+
+QColor GridSystemColors::Resolve(const GridColor& color) const {
+  switch (color.system) {
+    case SystemColor::Window:
+      return window;
+    case SystemColor::WindowText:
+      return windowText;
+    case SystemColor::GrayText:
+      return grayText;
+    case SystemColor::None:
+      break;
+  }
+  return QColor(color.red, color.green, color.blue);
+}
+
+namespace {
+
+QRect ToQRect(const GridRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+}  // namespace
+
+void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFont,
+                   const GridSystemColors& colors) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+
+  // One font per height for the whole repaint.
+  std::map<int, CFont> fonts;
+  const CFont* current = &viewFont;
+  for (const DrawOp& op : page.ops) {
+    if (op.kind == DrawOp::Kind::Frame) {
+      if (op.box.width() < 1 || op.box.height() < 1) continue;
+      // A one-pixel outline on the box's outer pixels, filled inside.
+      painter.setClipping(false);
+      painter.setPen(QPen(colors.Resolve(op.color), 0));
+      painter.setBrush(colors.Resolve(op.background));
+      painter.drawRect(QRect(op.box.left, op.box.top, op.box.width() - 1, op.box.height() - 1));
+      continue;
+    }
+    if (op.text.empty() || op.box.width() < 1 || op.box.height() < 1) continue;
+    auto it = fonts.find(op.fontHeight);
+    if (it == fonts.end()) {
+      CFont variant;
+      if (FontMaker::MakeHeightVariant(viewFont, op.fontHeight, variant))
+        it = fonts.emplace(op.fontHeight, variant).first;
+    }
+    if (it != fonts.end()) current = &it->second;
+    const QFont& font = current->Font();
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QString text = QString::fromStdString(op.text);
+    const int textWidth = metrics.horizontalAdvance(text);
+    // Centred horizontally, from the top of the box, clipped at its edges,
+    // on an opaque background as wide as the text.
+    const int x = op.box.left + (op.box.width() - textWidth) / 2;
+    const QRect back(x, op.box.top, textWidth, metrics.height());
+    painter.setClipRect(ToQRect(op.box));
+    painter.fillRect(back, colors.Resolve(op.background));
+    painter.setPen(colors.Resolve(op.color));
+    painter.drawText(x, op.box.top + metrics.ascent(), text);
+  }
+  painter.restore();
+}
+
+}  // namespace korvane

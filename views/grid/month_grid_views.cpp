@@ -1,0 +1,106 @@
+#include "views/grid/month_grid_views.h"
+
+#include <QPainter>
+
+#include "engine/calendar_names.h"
+#include "framework/message_box.h"
+#include "shell/app_settings.h"
+#include "shell/display_state.h"
+#include "shell/shell_dialogs.h"
+#include "shell/year_month_dialog.h"
+
+using korvane::GridKind;
+
+MonthGridView::MonthGridView(GridKind kind)
+    : content_(std::make_unique<korvane::MonthGridContent>(kind)),
+      // The colours are those of the system when the view is made.
+      colors_(korvane::GridSystemColors::FromPalette(palette())) {
+  SetResourceId(content_->info().resourceId);
+  HandleCommand(32773, [this] { ChooseMonth(); });
+  HandleCommand(32789, [this] { ShowTip(); });
+}
+
+MonthGridView::~MonthGridView() = default;
+
+void MonthGridView::SetMonth(int year, int month) {
+  year_ = year;
+  month_ = month;
+  update();
+}
+
+bool MonthGridView::OnCreate() {
+  if (info().lunisolar) {
+    year_ = LunarDisplayMonth.year;
+    month_ = content_->CorrectedMonth(LunarDisplayMonth.year, LunarDisplayMonth.month);
+  } else {
+    year_ = DisplayMonth.year;
+    month_ = DisplayMonth.month;
+  }
+  logFont_ = FontMaker::DefaultLogFont();
+  viewFont_.CreateFontIndirect(logFont_);
+  setFont(viewFont_.Font());
+  return true;
+}
+
+korvane::GridPage MonthGridView::CurrentPage() {
+  CalendarNames calendar;
+  korvane::GridToday today;
+  today.day = calendar.Today(today.year, today.month);
+  return content_->Page(year_, month_, width(), height(), today);
+}
+
+void MonthGridView::OnDraw(QPainter& painter) {
+  korvane::GridPage page = CurrentPage();
+  SetTitle(page.title);
+  if (!viewFont_.IsValid()) {
+    logFont_ = FontMaker::DefaultLogFont();
+    viewFont_.CreateFontIndirect(logFont_);
+  }
+  korvane::PaintGridPage(painter, page, viewFont_, colors_);
+}
+
+void MonthGridView::OnLButtonDown(QPoint) {
+  // A left click selects nothing in a month grid.
+}
+
+void MonthGridView::OnRButtonDown(QPoint) { ChooseMonth(); }
+
+void MonthGridView::ChooseMonth() {
+  const korvane::GridKindInfo& kind = info();
+  CYearMonthDialog dialog(kind.dialogMode(), kind.rangeKind, year_, month_, -1, this);
+  if (korvane::DoModal(dialog) != QDialog::Accepted) return;
+  year_ = dialog.year();
+  month_ = dialog.month();
+  // The next view of the same calendar opens at this month.
+  MonthOfYear& shared = kind.lunisolar ? LunarDisplayMonth : DisplayMonth;
+  shared.year = year_;
+  shared.month = month_;
+  update();
+}
+
+void MonthGridView::ShowTip() {
+  AppSettings::Instance().SetOnePoint(info().tipNumber);
+  if (korvane::TipsRunner tips = korvane::Dialogs().tips) tips(this);
+}
+
+MonthGridView* MakeMonthGridView(GridKind kind) {
+  switch (kind) {
+    case GridKind::CGDayView: return new CGDayView;
+    case GridKind::CGSeasonView: return new CGSeasonView;
+    case GridKind::CGHolidayView: return new CGHolidayView;
+    case GridKind::CGWeek6View: return new CGWeek6View;
+    case GridKind::CGEtoView: return new CGEtoView;
+    case GridKind::CGQDayView: return new CGQDayView;
+    case GridKind::CGStar9View: return new CGStar9View;
+    case GridKind::CGNormalView: return new CGNormalView;
+    case GridKind::CQDayView: return new CQDayView;
+    case GridKind::CQWeek6View: return new CQWeek6View;
+    case GridKind::CQEtoView: return new CQEtoView;
+    case GridKind::CQStar9View: return new CQStar9View;
+    case GridKind::CQGDayView: return new CQGDayView;
+    case GridKind::CQSeasonView: return new CQSeasonView;
+    case GridKind::CQHolidayView: return new CQHolidayView;
+    case GridKind::CQNormalView: return new CQNormalView;
+  }
+  return nullptr;
+}
