@@ -16,7 +16,8 @@
 // 593..2051 is reported with the message "%d年の旧暦は計算できません.%d"
 // (the year and the operation's kind number) and the operation answers with
 // its failure value (-1, nullptr or an all-zero record).  A month position or
-// day that is not in the year gives the same failure value without a message.
+// day that is not in the year gives the same failure value without a message,
+// except MonthLabel, which then gives the empty text.
 #include <cstdint>
 
 #include "engine/calendar_names.h"

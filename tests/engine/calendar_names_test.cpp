@@ -108,6 +108,8 @@ TEST(CalendarNames, TodayCenturyRuleAndOverride) {
   EXPECT_EQ(names.TodayInMonth(2015, 3), 0);
   CalendarNames::SetTodayOverride(0, 0, 0);
   int d = names.Today(y, m);
-  EXPECT_GE(y, 2026);
+  // The system clock, whatever its date, goes through the same century rule.
+  EXPECT_GE(y, 1997);
+  EXPECT_LE(y, 2096);
   EXPECT_EQ(names.TodayInMonth(y, m), d);
 }

@@ -228,6 +228,37 @@ TEST(LunisolarTableConversion, PublishedDates) {
   EXPECT_EQ(t.LunarDayOfWeek(593, 1, 1), 6);
 }
 
+// Leap months and new years of recent years as printed in Japanese
+// almanacs, independent of the gathered table that the data file is made from.
+TEST(LunisolarTableConversion, PublishedLeapMonthsAndNewYears) {
+  const LunisolarTable& t = Table();
+  struct Leap {
+    int year, leapMonth;
+  };
+  const Leap leaps[] = {{2001, 4}, {2004, 2}, {2006, 7}, {2009, 5}, {2012, 3}, {2014, 9},
+                        {2017, 5}, {2020, 4}, {2023, 2}, {2025, 6}, {2031, 3}, {2033, 11}};
+  for (const Leap& leap : leaps) {
+    EXPECT_EQ(t.LeapPosition(leap.year), leap.leapMonth + 1) << leap.year;
+  }
+  for (int year : {2002, 2003, 2005, 2010, 2019, 2021, 2022, 2024, 2026}) {
+    EXPECT_EQ(t.HasLeapMonth(year), 0) << year;
+  }
+  struct NewYear {
+    int year, month, day;
+  };
+  const NewYear newYears[] = {{2001, 1, 24}, {2004, 1, 22}, {2009, 1, 26}, {2017, 1, 28},
+                              {2020, 1, 25}, {2021, 2, 12}, {2022, 2, 1},  {2023, 1, 22},
+                              {2024, 2, 10}, {2025, 1, 29}, {2026, 2, 17}, {2033, 1, 31}};
+  for (const NewYear& n : newYears) {
+    EXPECT_EQ(t.ToGregorian(n.year, 1, 1), (GregorianDate{n.year, n.month, n.day})) << n.year;
+  }
+  // 2025's 閏6月 began on 2025-07-25; New Year's Day 2026 was 2025/11/13 (position 12), 大安.
+  EXPECT_EQ(t.FromGregorian(2025, 7, 25), (LunisolarDate{2025, 7, 7, 1}));
+  const LunisolarDate newYearsDay = t.FromGregorian(2026, 1, 1);
+  EXPECT_EQ(newYearsDay, (LunisolarDate{2025, 12, 7, 13}));
+  EXPECT_EQ(t.RokuyoIndex(newYearsDay.year, newYearsDay.month, newYearsDay.day), 4);
+}
+
 // ---------------------------------------------------------------------------
 // Labels and 六曜.
 
