@@ -117,14 +117,12 @@ class StepBox : public QAbstractSpinBox {
  public:
   explicit StepBox(QWidget* parent = nullptr);
   void stepBy(int steps) override;
+  StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
   void SetText(const QString& text);
   QString Text() const;
 
  signals:
   void stepped(int steps);
-
- protected:
-  StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
 };
 
 }  // namespace korvane

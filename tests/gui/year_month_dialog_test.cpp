@@ -204,3 +204,97 @@ TEST(YearMonthDialogState, PlaceIsTheSharedAreaUntilOneIsPicked) {
 
 }  // namespace
 }  // namespace korvane
+
+// ---------------------------------------------------------------------------
+// The dialog window.
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "shell/app_settings.h"
+#include "shell/display_state.h"
+
+namespace korvane {
+namespace {
+
+QWidget* Control(CYearMonthDialog& dialog, const char* id) {
+  return dialog.findChild<QWidget*>(QString::fromLatin1(id));
+}
+
+TEST(YearMonthDialogWindow, ModeTenShowsOnlyTheYear) {
+  CYearMonthDialog dialog(10, 2, 2000, 0, -1);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("西暦 <1851～2050>"));
+  EXPECT_FALSE(Control(dialog, "1016")->isHidden());
+  EXPECT_TRUE(Control(dialog, "1018")->isHidden());
+  EXPECT_TRUE(Control(dialog, "1029")->isHidden());
+  EXPECT_TRUE(Control(dialog, "1014")->isHidden());
+  EXPECT_TRUE(Control(dialog, "1025")->isHidden());
+  EXPECT_EQ(dialog.yearBox()->Text(), QStringLiteral("2000"));
+  EXPECT_EQ(static_cast<QPushButton*>(Control(dialog, "2"))->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+  EXPECT_TRUE(static_cast<QPushButton*>(Control(dialog, "1"))->isDefault());
+}
+
+TEST(YearMonthDialogWindow, SpinsStepTheStateAndRewriteTheBoxes) {
+  MessageRecorder recorder;
+  CYearMonthDialog dialog(1, 1, 2013, 5, -1);
+  EXPECT_EQ(dialog.monthBox()->Text(), QStringLiteral("5"));
+  dialog.yearBox()->stepBy(-1);
+  EXPECT_EQ(dialog.yearBox()->Text(), QStringLiteral("2012"));
+  EXPECT_EQ(dialog.monthBox()->Text(), QStringLiteral("12"));
+  EXPECT_EQ(dialog.month(), 13);
+  // The boxes take no typing, only steps.
+  EXPECT_TRUE(dialog.yearBox()->findChild<QLineEdit*>()->isReadOnly());
+  dialog.monthBox()->stepBy(1);
+  EXPECT_EQ(recorder.beeps(), 1);
+  // Both arrows stay live at a bound so the press can be refused audibly.
+  EXPECT_EQ(dialog.monthBox()->stepEnabled(),
+            QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled);
+}
+
+TEST(YearMonthDialogWindow, PickingAPlaceWritesAreaCodeAtOnceOnOk) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  AppSettings::Instance().Setup(dir.path().toStdString());
+  const int savedArea = AreaCode;
+  AreaCode = 39;
+  {
+    CYearMonthDialog dialog(20, 4, 2020, 5, 39);
+    auto* list = static_cast<QComboBox*>(Control(dialog, "1025"));
+    EXPECT_FALSE(list->isHidden());
+    EXPECT_EQ(list->count(), 87);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText().toStdString(), "東京");
+    list->setCurrentIndex(12);
+    emit list->activated(12);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.area(), 12);
+    EXPECT_EQ(AppSettings::Instance().GetAreaCode(), 12);
+  }
+  {
+    // A second use that is cancelled leaves the setting as it is.
+    CYearMonthDialog dialog(20, 4, 2020, 5, 12);
+    auto* list = static_cast<QComboBox*>(Control(dialog, "1025"));
+    list->setCurrentIndex(30);
+    emit list->activated(30);
+    dialog.reject();
+    EXPECT_EQ(AppSettings::Instance().GetAreaCode(), 12);
+  }
+  AreaCode = savedArea;
+}
+
+TEST(YearMonthDialogWindow, SavesAPicture) {
+  const QString folder = QStringLiteral(KORVANE_BINARY_DIR "/grid_png");
+  QDir().mkpath(folder);
+  CYearMonthDialog lunar(1, 1, 2012, 4, -1);
+  EXPECT_TRUE(lunar.grab().toImage().save(folder + "/dialog-mode1.png"));
+  CYearMonthDialog place(20, 4, 2020, 5, 39);
+  EXPECT_TRUE(place.grab().toImage().save(folder + "/dialog-mode20.png"));
+}
+
+}  // namespace
+}  // namespace korvane
