@@ -1,0 +1,114 @@
+// korvane-print run as a program: the month grids as text, the defaults
+// from --today, and bad arguments refused with one line and status 2.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "views/grid/month_grid_content.h"
+
+namespace korvane {
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+const std::string kTool = KORVANE_BINARY_DIR "/tools/korvane-print";
+
+ToolRun Print(const std::string& arguments) {
+  ToolRun run;
+  const std::string errFile = std::filesystem::temp_directory_path() / "korvane_print_test.err";
+  const std::string command = kTool + " " + arguments + " 2>" + errFile;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(errFile);
+  std::stringstream text;
+  text << err.rdbuf();
+  run.err = text.str();
+  std::filesystem::remove(errFile);
+  return run;
+}
+
+class KorvanePrint : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(kTool)) GTEST_SKIP() << "korvane-print is not built: " << kTool;
+  }
+};
+
+TEST_F(KorvanePrint, PrintsTheGridOfTheWindow) {
+  ToolRun run = Print("CGNormalView 2000 3 --today 2000-03-20");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.err.empty());
+  EXPECT_EQ(run.out,
+            "ｸﾞﾚｺﾞﾘｵ暦／一般的暦 2000年 3月\n"
+            "日\t月\t火\t水\t木\t金\t土\n"
+            "~27|大安\t~28|赤口\t~29|先勝\t1|友引\t2|先負\t3|仏滅\t4|大安\n"
+            "啓蟄|赤口\t6|友引\t7|先負\t8|仏滅\t9|大安\t10|赤口\t11|先勝\n"
+            "12|友引\t13|先負\t14|仏滅\t15|大安\t16|赤口\t17|先勝\t18|友引\n"
+            "19|先負\t*!春分の日|仏滅\t21|大安\t22|赤口\t23|先勝\t24|友引\t25|先負\n"
+            "26|仏滅\t27|大安\t28|赤口\t29|先勝\t30|友引\t31|先負\t~1|仏滅\n"
+            "~2|大安\t~3|赤口\t~4|先勝\t~5|先負\t~6|仏滅\t~7|大安\t~8|赤口\n");
+  // The same text as the content the window paints.
+  MonthGridContent content(GridKind::CQHolidayView);
+  ToolRun lunar = Print("CQHolidayView 2011 12 --today=2012-01-01");
+  EXPECT_EQ(lunar.out, content.Page(2011, 12, 640, 480, GridToday{2012, 1, 1}).ToText());
+}
+
+TEST_F(KorvanePrint, DefaultsToTodaysMonthInTheKindsCalendar) {
+  ToolRun gregorian = Print("CGDayView --today 2015-02-18");
+  EXPECT_EQ(gregorian.out.substr(0, gregorian.out.find('\n')), "ｸﾞﾚｺﾞﾘｵ暦 2015年 2月");
+  EXPECT_NE(gregorian.out.find("*18"), std::string::npos);
+  // 2012-05-20 lies in the leap third month, index 4.
+  ToolRun lunar = Print("CQDayView --today 2012-05-20");
+  EXPECT_EQ(lunar.out.substr(0, lunar.out.find('\n')), "旧暦暦 旧暦  2012年 閏 3月");
+  EXPECT_NE(lunar.out.find("*30"), std::string::npos);
+  // A year alone keeps today's month index, corrected for a year without
+  // the leap month.
+  ToolRun year = Print("CQDayView 2013 --today 2012-12-20");  // 2012 index 13
+  EXPECT_EQ(year.status, 0) << year.err;
+  EXPECT_EQ(year.out.substr(0, year.out.find('\n')), "旧暦暦 旧暦  2013年 12月");
+}
+
+TEST_F(KorvanePrint, BadArgumentsGiveOneLineAndStatusTwo) {
+  const char* cases[] = {
+      "CGStar9View 1852 1",              // before the kind's years
+      "CQDayView 2051 1",                // after them
+      "CQDayView 2013 13",               // no leap month in 2013
+      "CGDayView 2000 0",                // no month 0
+      "CGDayView 2000 x",                // not a number
+      "CGDayView 99999999999 1",         // far too large
+      "CNoSuchView 2000 1",              // not a kind
+      "",                                // no kind
+      "CGDayView 2000 1 5",              // too many
+      "CGDayView --today 2001-02-29",    // not a date
+      "CGDayView --today",               // no date
+      "CGDayView --today 2060-01-01",    // today outside the years, no YEAR
+      "CGDayView 2000 1 --color",        // unknown option
+  };
+  for (const char* arguments : cases) {
+    ToolRun run = Print(arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_TRUE(run.out.empty()) << arguments;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << ": " << run.err;
+  }
+  // The same lunisolar year with its leap month has a thirteenth month.
+  EXPECT_EQ(Print("CQDayView 2012 13").status, 0);
+}
+
+}  // namespace
+}  // namespace korvane
