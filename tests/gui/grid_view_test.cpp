@@ -164,6 +164,29 @@ TEST_F(GridViewTest, LunisolarViewCorrectsAThirteenthMonthOfAnOrdinaryYear) {
   EXPECT_EQ(Open(GridKind::CQEtoView)->month(), 13);
 }
 
+TEST_F(GridViewTest, ASharedMonthBeyondTheKindsYearsOpensAtTheNearestYear) {
+  MessageRecorder recorder;
+  DisplayMonth = {1700, 5};
+  MonthGridView* star = Open(GridKind::CGStar9View);
+  EXPECT_EQ(star->year(), 1853);
+  EXPECT_EQ(star->month(), 5);
+  star->grab();
+  DisplayMonth = {2051, 12};
+  MonthGridView* rokuyo = Open(GridKind::CGWeek6View);
+  EXPECT_EQ(rokuyo->year(), 2050);
+  rokuyo->grab();
+  LunarDisplayMonth = {2051, 12};
+  MonthGridView* lunar = Open(GridKind::CQWeek6View);
+  EXPECT_EQ(lunar->year(), 2050);
+  EXPECT_EQ(lunar->month(), 12);
+  lunar->grab();
+  LunarDisplayMonth = {593, 1};
+  EXPECT_EQ(Open(GridKind::CQDayView)->year(), 594);
+  DisplayMonth = {2000, 14};
+  EXPECT_EQ(Open(GridKind::CGDayView)->month(), 12);
+  EXPECT_TRUE(recorder.messages().empty());
+}
+
 TEST_F(GridViewTest, RightClickOpensTheDialogAndOkMovesViewAndSharedMonth) {
   MonthGridView* view = Open(GridKind::CGStar9View);
   onDialog_ = [](CYearMonthDialog& dialog) {

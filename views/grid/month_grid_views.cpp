@@ -1,6 +1,7 @@
 #include "views/grid/month_grid_views.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "engine/calendar_names.h"
 #include "framework/message_box.h"
@@ -29,13 +30,14 @@ void MonthGridView::SetMonth(int year, int month) {
 }
 
 bool MonthGridView::OnCreate() {
-  if (info().lunisolar) {
-    year_ = LunarDisplayMonth.year;
-    month_ = content_->CorrectedMonth(LunarDisplayMonth.year, LunarDisplayMonth.month);
-  } else {
-    year_ = DisplayMonth.year;
-    month_ = DisplayMonth.month;
-  }
+  const MonthOfYear& shared = info().lunisolar ? LunarDisplayMonth : DisplayMonth;
+  // The shared month may come from a view of another kind whose years reach
+  // further (a plain calendar in 1700, then a nine-star calendar, which
+  // cannot compute that year): start inside this kind's own years, so the
+  // view never asks its engine objects for a year they do not cover.
+  const korvane::YearRange range = korvane::YearRangeOfKind(info().rangeKind);
+  year_ = std::clamp(shared.year, range.min, range.max);
+  month_ = std::clamp(shared.month, 1, content_->MonthsInYear(year_));
   logFont_ = FontMaker::DefaultLogFont();
   viewFont_.CreateFontIndirect(logFont_);
   setFont(viewFont_.Font());
