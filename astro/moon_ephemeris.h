@@ -1,0 +1,166 @@
+#pragma once
+// The moon: apparent ecliptic longitude, latitude and horizontal parallax
+// from trigonometric series in Julian years from 1975, right ascension and
+// declination; the month computations built on them (the phase events, the
+// moon age at 09h and 21h JST, and the tables of moonrise, transit and
+// moonset at an observing place).
+//
+// The month results live in arrays owned by the object and are overwritten
+// by the next computation of the same kind; read them through the returned
+// pointer before the next call.  The transit table is cached per place and
+// month.
+#include <cstdint>
+#include <utility>
+
+#include "astro/location_table.h"
+#include "astro/sun_ephemeris.h"
+#include "engine/calendar_names.h"
+
+// The marker of a day on which the moon does not rise, transit or set.
+inline constexpr double NO_EVENT = 99.0;
+
+// One phase of the moon: the day of the month on which it falls (JST) and
+// its text, for example "満月(21 40)".
+struct MoonPhaseEvent {
+  int day = 0;
+  int phase = 0;          // 0 新月, 1 上弦, 2 満月, 3 下弦
+  double jstHours = 0.0;  // the instant, JST hours of `day`
+  char text[24] = {};
+};
+
+// A month's phase events in time order.  Day 0 (the previous month) is never
+// listed; an event on the day after the month's end may be, and is not shown.
+struct MoonPhaseList {
+  static constexpr int kCapacity = 7;
+  int count = 0;
+  MoonPhaseEvent events[kCapacity];
+};
+
+class MoonEphemeris {
+ public:
+  MoonEphemeris();
+
+  static constexpr double TIME_ZONE_HOURS = 9.0;  // JST - UT
+  // Added to a moonrise and taken off a moonset: 30 s of time.
+  static constexpr double kRiseSetCorrection = 0.008333333333333333;
+  static constexpr double kDayLength = 24.0;
+  // Entries of the age arrays (a day past the longest month for MoonAge09)
+  // and of the rise, transit and set tables (entry 0 is the previous month's
+  // last day; the tables may run one or two entries past the month).
+  static constexpr int kAgeEntries = 33;
+  static constexpr int kTableEntries = 40;
+
+  // --- Position ---------------------------------------------------------
+  // Any hour, negative or above 24, counts into the neighbouring days.
+  double MoonLongitude(int year, int month, int day, double hours) const;  // 0..360
+  double MoonLatitude(int year, int month, int day, double hours) const;   // degrees
+  double MoonParallax(int year, int month, int day, double hours) const;   // degrees
+  // Apparent right ascension (hours 0..24) and declination (degrees),
+  // geocentric.
+  std::pair<double, double> MoonEquatorial(int year, int month, int day, double hours) const;
+
+  // --- Age and phase ----------------------------------------------------
+  MoonPhaseList MoonPhaseEvents(int year, int month) const;
+  // Ages in days at 0h UT (09h JST) of days 1..n, index day - 1, plus day 1
+  // of the next month at index n.
+  const double* MoonAge09(int year, int month);
+  // Ages at 12h UT (21h JST) of days 1..n, index day - 1.
+  const double* MoonAge21(int year, int month);
+
+  // --- Rise, transit and set ----------------------------------------------
+  // Half the time the moon spends above the horizon, hours, for latitude
+  // `latitude` (degrees) at a date and UT hour.
+  double MoonSemiArc(double latitude, int year, int month, int day, double hours) const;
+
+  // The transit between 0h UT of the previous day and 0h UT of the date, as
+  // JST hours.  status 3 (and result 0) when there is none in that day;
+  // status 5 when it falls before 0h JST (the result is then the previous
+  // day's JST hour); otherwise status 0.
+  double TransitA(int place, int year, int month, int day, int& status) const;
+  // The transit between 0h UT of the date and of the next day, JST hours
+  // 0..24, or NO_EVENT.
+  double TransitB(int place, int year, int month, int day) const;
+  // The transit computed from the motion to the next day.  status 2 when the
+  // sidereal time at 0h UT passes 24 h during the day, 1 (NO_EVENT) when the
+  // right ascension does, 3 (NO_EVENT) when the transit lies after 0h UT of
+  // the next day, otherwise 0.
+  double TransitC(int place, int year, int month, int day, int& status) const;
+  // The first transit looked for on day 1 of a month; status 1 when it came
+  // from TransitC, 2 when TransitA put it on the previous day (late in the
+  // evening), 3 otherwise.
+  double TransitFirst(int place, int year, int month, int day, int& status) const;
+
+  // Moonrise and moonset (JST hours) from a transit at UT hour `transitUt`
+  // of a date (negative or above 24 allowed).  Rise status 2: the rise falls
+  // after midnight.  Set status 0/1: the same day (1 when the right ascension
+  // at 0h UT is 12 h or more), 2/3: after midnight, 4: before midnight of the
+  // date.
+  double MoonriseFrom(int place, double transitUt, int year, int month, int day,
+                      int& status) const;
+  double MoonsetFrom(int place, double transitUt, int year, int month, int day,
+                     int& status) const;
+
+  // JST hours of each day, entry i for day i (1..n), entry 0 for the
+  // previous month's last day and entry n + 1 for the next month's first;
+  // NO_EVENT where the day has none.  The rise and set tables are built
+  // from the transit table of the same place and month.
+  const double* MoonTransitTable(int place, int year, int month);
+  const double* MoonriseTable(int place, int year, int month);
+  const double* MoonsetTable(int place, int year, int month);
+
+  // How many entries the last computation of each table wrote (entries
+  // 0 .. extent - 1), for checking that no month runs past kTableEntries.
+  int TransitTableExtent() const { return transitExtent_; }
+  int MoonriseTableExtent() const { return riseExtent_; }
+  int MoonsetTableExtent() const { return setExtent_; }
+  // How many transit tables have been computed (not taken from the cache).
+  int TransitTableComputations() const { return transitComputations_; }
+
+  // The sun's rise, transit and set, as SunEphemeris gives them.
+  double SunTransit(int place, int year, int month, int day) const {
+    return sun_.SunTransit(place, year, month, day);
+  }
+  double SunSemiArc(int place, int year, int month, int day) const {
+    return sun_.SunSemiArc(place, year, month, day);
+  }
+  double Sunrise(int place, int year, int month, int day) const {
+    return sun_.Sunrise(place, year, month, day);
+  }
+  double Sunset(int place, int year, int month, int day) const {
+    return sun_.Sunset(place, year, month, day);
+  }
+
+  const LocationTable& places() const { return places_; }
+  const SunEphemeris& sun() const { return sun_; }
+
+ private:
+  double JulianYears(int year, int month, int day, double hours) const;
+  double Elongation(int year, int month, int day, double hours) const;
+  double RightAscension0h(int year, int month, int day) const;
+  double TransitTime(int place, int year, int month, int day) const;
+  // JST hour of the rise (rise = true) or set from a transit at UT hour
+  // `transitUt` of a date, counted from 0h JST of that date (below 0 or
+  // above 24 when it falls on a neighbouring day); alpha0 receives the right
+  // ascension at 0h UT of the date.
+  double RiseOrSetHour(int place, double transitUt, int year, int month, int day, bool rise,
+                       double& alpha0) const;
+  void FillRiseSetTable(int place, int year, int month, bool rise, double* table);
+
+  CalendarNames calendar_;
+  LocationTable places_;
+  SunEphemeris sun_;
+  int cachedYear_ = 0;
+  int cachedMonth_ = 0;
+  int cachedPlace_ = 0;
+  bool cacheValid_ = false;
+
+  double age09_[kAgeEntries] = {};
+  double age21_[kAgeEntries] = {};
+  double transit_[kTableEntries] = {};
+  double rise_[kTableEntries] = {};
+  double set_[kTableEntries] = {};
+  int transitExtent_ = 0;
+  int riseExtent_ = 0;
+  int setExtent_ = 0;
+  int transitComputations_ = 0;
+};

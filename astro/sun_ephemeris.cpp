@@ -1,0 +1,119 @@
+#include "astro/sun_ephemeris.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// amplitude x sin(phase + rate t): degrees, degrees per Julian year from 1975.
+struct SunTerm {
+  double amplitude, phase, rate;
+};
+
+// The first term's amplitude also falls by 0.00005 deg per year; it is added
+// separately.  Summed in this order.
+constexpr SunTerm kSunTerms[18] = {
+    {0.0200, 353.06, 719.981},  {-0.0048, 248.64, -19.341}, {0.0020, 285.0, 329.64},
+    {0.0018, 334.2, -4452.67},  {0.0018, 293.7, -0.2},      {0.0015, 242.4, 450.37},
+    {0.0013, 211.1, 225.18},    {0.0008, 208.0, 659.29},    {0.0007, 53.5, 90.38},
+    {0.0007, 12.1, -30.35},     {0.0006, 239.1, 337.18},    {0.0005, 10.1, -1.5},
+    {0.0005, 99.1, -22.81},     {0.0004, 264.8, 315.56},    {0.0004, 233.8, 299.3},
+    {-0.0004, 198.1, 720.02},   {0.0003, 349.6, 1079.97},   {0.0003, 241.2, -44.43},
+};
+
+// Zenith distance of the sun's centre at rising and setting: 90 deg plus
+// refraction and the semi-diameter.
+constexpr double kSunHorizonZenith = 90.85;
+
+// cos H for a body at declination dec seen from latitude lat when its centre
+// is at zenith distance z (all radians).  Clamped so that a place where the
+// body never rises or sets gives 12 h or 0 h instead of a NaN.
+double HourAngleCosine(double z, double dec, double lat) {
+  double c = std::cos(z) / (std::cos(dec) * std::cos(lat)) - std::tan(dec) * std::tan(lat);
+  return std::clamp(c, -1.0, 1.0);
+}
+
+}  // namespace
+
+double SunEphemeris::SunLongitude(int year, int month, int day, double hours) const {
+  const LocationTable& p = places_;
+  double t = p.DaysFrom1975(year, month, day, hours) * LocationTable::kYearsPerDay;
+  double lambda = 279.0358 + 360.00769 * t;
+  lambda += (1.9159 - 0.00005 * t) * std::sin(p.DegToRad(356.531 + 359.991 * t));
+  for (const SunTerm& term : kSunTerms) {
+    lambda += term.amplitude * std::sin(p.DegToRad(term.phase + term.rate * t));
+  }
+  return p.NormalizeDegrees(lambda);
+}
+
+std::pair<double, double> SunEphemeris::SunEquatorial(int year, int month, int day) const {
+  const LocationTable& p = places_;
+  double T = p.DaysFromJ2000(year, month, day, 0.0) * LocationTable::kCenturiesPerDay;
+  double lambda = p.DegToRad(SunLongitude(year, month, day, 0.0));
+  // The obliquity is the mean obliquity plus the equation of the equinoxes
+  // taken as degrees; the moon uses the same one, so the two bodies'
+  // coordinates stay consistent with each other.
+  double eps = p.DegToRad(LocationTable::MeanObliquity(T) + p.RadToDeg(p.EquationOfEquinoxes(T)));
+  double alpha = p.RadToHours(std::atan(std::sin(lambda) * std::cos(eps) / std::cos(lambda)));
+  if (std::cos(lambda) < 0.0) {
+    alpha += 12.0;
+  } else if (alpha < 0.0) {
+    alpha += 24.0;
+  }
+  double delta = p.RadToDeg(std::asin(std::sin(lambda) * std::sin(eps)));
+  return {alpha, delta};
+}
+
+double SunEphemeris::EquationOfTime(int year, int month, int day) const {
+  const LocationTable& p = places_;
+  double T = p.DaysFromJ2000(year, month, day, 0.0) * LocationTable::kCenturiesPerDay;
+  // Mean sidereal time at 0h UT plus 12 h: the right ascension of the mean
+  // sun.
+  double G = 18.697374558333333 +
+             (8640184.812866 * T + 0.093104 * T * T - 6.2e-6 * T * T * T) / 3600.0;
+  if (G < 0.0) {
+    G = 24.0 - korvane::ReduceIntoPeriod(-G, 24.0);
+  } else {
+    G = korvane::ReduceIntoPeriod(G, 24.0);
+  }
+  double d = G + p.RadToHours(p.EquationOfEquinoxes(T));
+  double alpha = SunEquatorial(year, month, day).first;
+  double e = d - alpha;
+  return e > 23.0 ? e - 24.0 : e;
+}
+
+double SunEphemeris::SunTransit(int place, int year, int month, int day) const {
+  double lambdaHours = LocationTable::DegToHours(places_.PlaceAt(place).longitude);
+  // Local mean noon corrected by the equation of time, in JST (UT + 9).
+  double x = 12.0 - EquationOfTime(year, month, day) - lambdaHours + 9.0;
+  if (x < 0.0) x += 24.0 * std::ceil(-x / 24.0);
+  return x;
+}
+
+double SunEphemeris::SunSemiArc(int place, int year, int month, int day) const {
+  const LocationTable& p = places_;
+  double transit = SunTransit(place, year, month, day);
+  double delta0 = SunEquatorial(year, month, day).second;
+  int ny = year, nm = month, nd = day + 1;
+  if (nd > CalendarNames::MonthLength(year, month)) {
+    nd = 1;
+    if (++nm > 12) {
+      nm = 1;
+      ++ny;
+    }
+  }
+  double delta1 = SunEquatorial(ny, nm, nd).second;
+  // Declination at the transit's UT, between the two 0h UT values.
+  double delta = delta0 + (delta1 - delta0) * (transit - 9.0) / 24.0;
+  double phi = p.DegToRad(p.PlaceAt(place).latitude);
+  return p.RadToHours(
+      std::acos(HourAngleCosine(p.DegToRad(kSunHorizonZenith), p.DegToRad(delta), phi)));
+}
+
+double SunEphemeris::Sunrise(int place, int year, int month, int day) const {
+  return SunTransit(place, year, month, day) - SunSemiArc(place, year, month, day);
+}
+
+double SunEphemeris::Sunset(int place, int year, int month, int day) const {
+  return SunTransit(place, year, month, day) + SunSemiArc(place, year, month, day);
+}
