@@ -30,6 +30,8 @@ class CMultiDocTemplate {
   int ResourceId() const { return resourceId_; }
   const std::string& DocString() const { return docString_; }
   const QIcon& Icon() const { return icon_; }
+  // False while the template has no view to make (its kind is not built).
+  bool CanOpen() const { return static_cast<bool>(viewFactory_); }
 
   // Opens into `frame`, or into the application's main frame when null.
   CDocument* OpenDocumentFile(const std::string& name, bool makeVisible = true,

@@ -100,8 +100,13 @@ CMDIFrameWnd::CMDIFrameWnd() {
 
 CMDIFrameWnd::~CMDIFrameWnd() {
   qApp->removeEventFilter(this);
-  // Children and their documents go while the frame still exists.
-  for (CMDIChildWnd* child : Children()) delete child;
+  // Children and their documents go while the frame still exists, and
+  // without telling the half-destroyed frame about it.
+  disconnect(mdiArea_, nullptr, this, nullptr);
+  for (CMDIChildWnd* child : mdiArea_->findChildren<CMDIChildWnd*>()) {
+    disconnect(child, nullptr, this, nullptr);
+    delete child;
+  }
   if (g_mainFrame == this) g_mainFrame = nullptr;
 }
 

@@ -92,7 +92,7 @@ class CMDIFrameWnd : public QMainWindow {
   // handles it (the command is disabled).
   bool RouteCommand(int id);
   // Recomputes every command's enabled state and check mark.
-  void UpdateCommandUI();
+  virtual void UpdateCommandUI();
 
   // --- menus and bars
   QMenu* AddMenu(const QString& title);

@@ -20,10 +20,8 @@ class QtApplicationEnvironment : public ::testing::Environment {
     static char* argv[] = {name, nullptr};
     application_ = new QApplication(argc, argv);
   }
-  void TearDown() override {
-    delete application_;
-    application_ = nullptr;
-  }
+  // The application lives until the process ends: a test that leaked a
+  // window must not take the others down with it.
 
  private:
   QApplication* application_ = nullptr;

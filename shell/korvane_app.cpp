@@ -1,0 +1,112 @@
+#include "shell/korvane_app.h"
+
+#include <QApplication>
+
+#include "engine/format.h"
+#include "engine/message_hook.h"
+#include "framework/doc_template.h"
+#include "framework/message_box.h"
+#include "shell/about_dialog.h"
+#include "shell/app_settings.h"
+#include "shell/child_frame.h"
+#include "shell/command_ids.h"
+#include "shell/display_state.h"
+#include "shell/icons.h"
+#include "shell/korvane_doc.h"
+#include "shell/main_frame.h"
+#include "shell/shell_dialogs.h"
+
+namespace {
+CKorvaneApp* g_app = nullptr;
+}
+
+CKorvaneApp::CKorvaneApp() {
+  g_app = this;
+  exitHandler_ = [](int code) { QCoreApplication::exit(code); };
+}
+
+CKorvaneApp::~CKorvaneApp() {
+  // The frame (and its views) before the templates that made them.
+  mainFrame_.reset();
+  templates_.clear();
+  if (g_app == this) g_app = nullptr;
+}
+
+CKorvaneApp* CKorvaneApp::Instance() { return g_app; }
+
+bool CKorvaneApp::InitInstance() {
+  AppSettings& settings = AppSettings::Instance();
+  korvane::SetMessageBoxCaption(QString::fromUtf8(korvane::kAppTitle));
+  // 1. The settings file in the working directory.
+  settings.Setup();
+  // 2. Whether a main window is wanted at all.
+  ShowMainWindow = settings.GetOneDayWindow(1);
+
+  // 3. Day-calendar-only run: the dialogs without an owner, then the end.
+  if (ShowMainWindow == 0) {
+    const korvane::ShellDialogs& dialogs = korvane::Dialogs();
+    if (dialogs.dayCalendar) dialogs.dayCalendar(nullptr);
+    if (settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
+    return true;
+  }
+
+  // 4. (3-D controls and the recent-file list have no counterpart here.)
+  // 5. The main frame and its creation steps.
+  auto frame = std::make_unique<CMainFrame>(this);
+  if (!frame->Create()) return false;
+  mainFrame_ = std::move(frame);
+
+  // 6. Shown, in the state the placement asked for, and painted at once.
+  mainFrame_->show();
+  mainFrame_->repaint();
+
+  // 7. The 37 templates.
+  RegisterTemplates();
+  mainFrame_->UpdateCommandUI();
+
+  // 8., 9. The start-up dialogs the settings ask for.
+  if (settings.GetOneDayView() != 0 && korvane::Dialogs().dayCalendar)
+    korvane::Dialogs().dayCalendar(nullptr);
+  if (settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
+  // 10. No view opens by itself.
+  return true;
+}
+
+void CKorvaneApp::RegisterTemplates() {
+  templates_.clear();
+  for (const ViewKindInfo& info : ViewKinds()) {
+    CMultiDocTemplate::ViewFactory viewFactory;
+    if (info.factory) viewFactory = info.factory;
+    templates_.push_back(std::make_unique<CMultiDocTemplate>(
+        info.resourceId, [] { return std::make_unique<CKorvaneDoc>(); },
+        [] { return new CChildFrame; }, viewFactory, korvane::kDocString,
+        korvane::ResourceIcon(info.resourceId)));
+  }
+}
+
+CMultiDocTemplate* CKorvaneApp::Template(ViewKind kind) const {
+  const size_t index = static_cast<size_t>(kind);
+  return index < templates_.size() ? templates_[index].get() : nullptr;
+}
+
+bool CKorvaneApp::CanOpen(ViewKind kind) const {
+  const CMultiDocTemplate* docTemplate = Template(kind);
+  return docTemplate != nullptr && docTemplate->CanOpen();
+}
+
+void CKorvaneApp::SetTemplate(ViewKind kind, std::unique_ptr<CMultiDocTemplate> docTemplate) {
+  const size_t index = static_cast<size_t>(kind);
+  if (index >= templates_.size()) return;
+  templates_[index] = std::move(docTemplate);
+  if (mainFrame_) mainFrame_->UpdateCommandUI();
+}
+
+void CKorvaneApp::OnAppAbout() {
+  CAboutDlg dialog(mainFrame_.get());
+  korvane::DoModal(dialog);
+}
+
+void CKorvaneApp::OnAppExit() {
+  korvane::ShowMessage(korvane::Format("%s\n%d", "OnAppExit", ShowMainWindow));
+  if (exitHandler_) exitHandler_(0);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// CKorvaneApp: start-up, the 37 document templates, about and exit.
+//
+//   QApplication qt(argc, argv);
+//   CKorvaneApp app;
+//   if (!app.InitInstance()) return 1;   // the frame could not be made
+//   if (!app.MainFrame()) return 0;      // day-calendar-only run: done
+//   return qt.exec();
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "shell/view_kinds.h"
+
+class CMainFrame;
+class CMultiDocTemplate;
+
+class CKorvaneApp {
+ public:
+  CKorvaneApp();
+  ~CKorvaneApp();
+  CKorvaneApp(const CKorvaneApp&) = delete;
+  CKorvaneApp& operator=(const CKorvaneApp&) = delete;
+
+  // The running application object, or nullptr.
+  static CKorvaneApp* Instance();
+
+  // Start-up.  True on success, also when no main window was wanted
+  // (MainFrame() is then null and the program ends); false when the main
+  // frame could not be created.
+  bool InitInstance();
+
+  CMainFrame* MainFrame() const { return mainFrame_.get(); }
+  // The template of a view kind (registered at start-up), or nullptr.
+  CMultiDocTemplate* Template(ViewKind kind) const;
+  // True when the kind's template can open a view (its view is built).
+  bool CanOpen(ViewKind kind) const;
+  // Puts another template in the place of a kind's (tests open views of
+  // their own through the frame's real commands this way).
+  void SetTemplate(ViewKind kind, std::unique_ptr<CMultiDocTemplate> docTemplate);
+
+  // 57664: the about box, modal.
+  void OnAppAbout();
+  // 57665: "OnAppExit" and the ShowMainWindow value, then the process ends
+  // at once; the frame's close handling does not run, nothing is written.
+  void OnAppExit();
+
+  // How the process ends (tests record it instead).  The default leaves
+  // the event loop with the given code, after which main returns.
+  using ExitHandler = std::function<void(int code)>;
+  void SetExitHandler(ExitHandler handler) { exitHandler_ = std::move(handler); }
+
+ private:
+  void RegisterTemplates();
+
+  std::unique_ptr<CMainFrame> mainFrame_;
+  std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
+  ExitHandler exitHandler_;
+};

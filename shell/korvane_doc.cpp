@@ -1,0 +1,52 @@
+#include "shell/korvane_doc.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "engine/format.h"
+#include "engine/message_hook.h"
+#include "shell/app_settings.h"
+#include "shell/command_ids.h"
+
+std::string CKorvaneDoc::SchedulePath() {
+  std::string path = AppSettings::Instance().ProgramDirectory();
+  path += "/TxtData/annual.txt";
+  return path;
+}
+
+bool CKorvaneDoc::OnOpenDocument(const std::string& pathName) {
+  if (pathName != kAnnualScheduleName) return true;
+  annualSchedule_ = true;
+  const std::string path = SchedulePath();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    korvane::ShowMessage(korvane::Format("%s\n%s", path.c_str(), korvane::kFileUnreadable));
+    return false;
+  }
+  scheduleText_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+bool CKorvaneDoc::OnSaveDocument(const std::string& pathName) {
+  if (!annualSchedule_ || pathName != kAnnualScheduleName) return true;
+  const std::string path = SchedulePath();
+  // Written beside the file and renamed over it, so that a failed write
+  // leaves the old schedule whole.
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << scheduleText_;
+    out.flush();
+    if (!out) {
+      out.close();
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}

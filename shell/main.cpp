@@ -1,0 +1,17 @@
+// コルヴァン: a Japanese calendar almanac.
+#include <QApplication>
+
+#include "framework/message_box.h"
+#include "shell/korvane_app.h"
+
+int main(int argc, char* argv[]) {
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName("korvane");
+  // The engine's range messages and beeps reach the user as message boxes
+  // and the system beep.
+  korvane::InstallWindowMessageHandlers();
+  CKorvaneApp app;
+  if (!app.InitInstance()) return 1;
+  if (!app.MainFrame()) return 0;
+  return qt.exec();
+}

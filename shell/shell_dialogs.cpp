@@ -1,0 +1,26 @@
+#include "shell/shell_dialogs.h"
+
+namespace korvane {
+namespace {
+
+// One line per dialog; null until the dialog is built.
+const DayCalendarRunner kDayCalendar = nullptr;
+const TipsRunner kTips = nullptr;
+const HelpRunner kHelp = nullptr;
+
+ShellDialogs& Current() {
+  static ShellDialogs dialogs{kDayCalendar, kTips, kHelp};
+  return dialogs;
+}
+
+}  // namespace
+
+const ShellDialogs& Dialogs() { return Current(); }
+
+ShellDialogs SetDialogs(const ShellDialogs& dialogs) {
+  const ShellDialogs previous = Current();
+  Current() = dialogs;
+  return previous;
+}
+
+}  // namespace korvane
