@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "astro/moon_ephemeris.h"
@@ -144,47 +145,26 @@ TEST(MoonTimes, TransitTableIsCachedPerPlaceAndMonth) {
 }
 
 TEST(MoonTimes, PrimitivesReportTheirCases) {
+  // 1 January 2000, Tokyo: the transit at 7:25 JST lies before 0h UT, so
+  // TransitA finds it; for the next (8:09 on the 2nd) TransitB's formula
+  // gives up and TransitC finds it.  Rise and set come from the transit.
   MoonEphemeris moon;
-  // 1 January 2000, Tokyo: the transit at 7:25 JST lies before 0h UT of
-  // the 1st, so TransitA finds it; the next one (8:09 on the 2nd) lies
-  // after it, where TransitB's formula gives up and TransitC finds it.
   int status = -1;
   double a = moon.TransitA(kTokyo, 2000, 1, 1, status);
-  EXPECT_EQ(status, 0);
   EXPECT_EQ(Clock(a), "7:25");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(moon.TransitFirst(kTokyo, 2000, 1, 1, status), a);
+  EXPECT_EQ(status, 3);
   EXPECT_EQ(moon.TransitB(kTokyo, 2000, 1, 1), NO_EVENT);
   EXPECT_EQ(Clock(moon.TransitC(kTokyo, 2000, 1, 1, status)), "8:09");
   EXPECT_EQ(status, 0);
-  double first = moon.TransitFirst(kTokyo, 2000, 1, 1, status);
-  EXPECT_EQ(status, 3);
-  EXPECT_EQ(first, a);
-  // 21 September 2002: the right ascension passes 24h; TransitC alone
-  // would give up, but the sidereal time passes too.
-  moon.TransitC(kTokyo, 2002, 9, 20, status);
-  EXPECT_EQ(status, 0);
-  double c = moon.TransitC(kTokyo, 2002, 9, 21, status);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(Clock(c), "23:43");
-  // The rise and set from day 1's transit.
-  double rise = moon.MoonriseFrom(kTokyo, a - 9, 2000, 1, 1, status);
-  EXPECT_EQ(Clock(rise), "1:39");
-  double set = moon.MoonsetFrom(kTokyo, a - 9, 2000, 1, 1, status);
-  EXPECT_EQ(Clock(set), "13:06");
+  EXPECT_EQ(Clock(moon.MoonriseFrom(kTokyo, a - 9, 2000, 1, 1, status)), "1:39");
+  EXPECT_EQ(Clock(moon.MoonsetFrom(kTokyo, a - 9, 2000, 1, 1, status)), "13:06");
   EXPECT_EQ(status, 1);  // the right ascension at 0h UT is past 12h
-}
-
-TEST(MoonTimes, SemiArcGrowsWithDeclination) {
-  MoonEphemeris moon;
-  // At 35.65 N a body on the equator is up for a little over 12 hours
-  // (the horizon is depressed by refraction, raised by the parallax).
-  double lat = 35.65;
-  for (int d = 1; d <= 28; ++d) {
-    auto eq = moon.MoonEquatorial(2000, 1, d, 0);
-    double h = moon.MoonSemiArc(lat, 2000, 1, d, 0);
-    double geometric =
-        std::acos(-std::tan(eq.second * M_PI / 180) * std::tan(lat * M_PI / 180)) * 12 / M_PI;
-    EXPECT_NEAR(h, geometric, 0.1) << d;
-  }
+  // 21 September 2002: the right ascension and the sidereal time pass 24h
+  // on the same day; counted on one turn they cancel.
+  EXPECT_EQ(Clock(moon.TransitC(kTokyo, 2002, 9, 21, status)), "23:43");
+  EXPECT_EQ(status, 0);
 }
 
 TEST(MoonTimes, WholeRangeAtThreePlaces) {
@@ -265,5 +245,28 @@ TEST(MoonTimes, WholeRangeAtThreePlaces) {
         EXPECT_LE(maxGap[k], 35);
       }
     }
+  }
+}
+
+TEST(MoonTimes, NonsenseArgumentsGiveSafeResults) {
+  // A damaged setting must not crash a view: any place index, month or
+  // year gives tables of NO_EVENT or times of day within the arrays.
+  MoonEphemeris moon;
+  for (auto [place, year, month] : {std::tuple{-5, 2000, 1}, std::tuple{500, 2000, 1},
+                                    std::tuple{39, 2000, 0}, std::tuple{39, 2000, 13},
+                                    std::tuple{39, 0, 6}, std::tuple{39, 3000, 6}}) {
+    const double* tables[3] = {moon.MoonriseTable(place, year, month),
+                               moon.MoonTransitTable(place, year, month),
+                               moon.MoonsetTable(place, year, month)};
+    EXPECT_LE(moon.TransitTableExtent(), MoonEphemeris::kTableEntries);
+    int n = CalendarNames::MonthLength(year, month);
+    for (const double* t : tables) {
+      for (int d = 1; d <= n; ++d) {
+        EXPECT_TRUE(t[d] == NO_EVENT || (t[d] >= 0 && t[d] <= 24)) << place << " " << year << "-" << month;
+      }
+    }
+    const double* ages = moon.MoonAge21(year, month);
+    for (int d = 0; d < n; ++d) EXPECT_TRUE(ages[d] >= 0 && ages[d] < 30.5);
+    EXPECT_LE(moon.MoonPhaseEvents(year, month).count, MoonPhaseList::kCapacity);
   }
 }
