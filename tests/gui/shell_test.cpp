@@ -398,11 +398,71 @@ TEST_F(ShellTest, AboutBoxShowsTheApplicationTitle) {
   ASSERT_TRUE(Start());
   QString shown;
   onModal_ = [&shown](QDialog& dialog) {
-    if (auto* about = dynamic_cast<CAboutDlg*>(&dialog)) shown = about->TitleText()->text();
+    if (auto* about = dynamic_cast<CAboutDlg*>(&dialog)) {
+      shown = about->TitleText()->text();
+      QDir().mkpath(QStringLiteral(KORVANE_BINARY_DIR "/screenshots"));
+      about->grab().save(QStringLiteral(KORVANE_BINARY_DIR "/screenshots/about_box.png"));
+    }
   };
   ASSERT_TRUE(Frame()->RouteCommand(ID_APP_ABOUT));
   EXPECT_EQ(shown, QStringLiteral("コルヴァン V4.04"));
   EXPECT_EQ(modalTitles_.back(), "ﾊﾞｰｼﾞｮﾝ情報(Korvane)");
+}
+
+TEST_F(ShellTest, EveryBuiltViewKindOpensFromItsCommand) {
+  WriteIni("[Settings]\nonedayview=0\nonepointview=0\n");
+  ASSERT_TRUE(Start());
+  Frame()->resize(900, 700);
+  QDir(QString::fromStdString(Dir())).mkdir("TxtData");
+  { std::ofstream(Dir() + "/TxtData/annual.txt") << "1\n"; }
+  int opened = 0;
+  for (const ViewKindInfo& info : ViewKinds()) {
+    if (info.command == 0) continue;
+    const bool built = app_->CanOpen(info.kind);
+    EXPECT_EQ(Enabled(info.command), built) << info.className;
+    if (!built) continue;
+    const size_t before = Frame()->Children().size();
+    ASSERT_TRUE(Frame()->RouteCommand(info.command)) << info.className;
+    QApplication::processEvents();
+    ASSERT_EQ(Frame()->Children().size(), before + 1) << info.className;
+    CView* view = Frame()->GetActiveView();
+    ASSERT_NE(view, nullptr) << info.className;
+    EXPECT_EQ(view->ResourceId(), info.resourceId) << info.className;
+    EXPECT_FALSE(Frame()->MDIGetActive()->windowTitle().isEmpty()) << info.className;
+    EXPECT_TRUE(Frame()->windowTitle().startsWith(QStringLiteral("コルヴァン V4.04 - "))) << info.className;
+    ++opened;
+  }
+  EXPECT_TRUE(recorder_->messages().empty()) << recorder_->messages().front();
+  RecordProperty("opened", opened);
+}
+
+TEST_F(ShellTest, TheWindowMenuListsTheOpenWindows) {
+  ASSERT_TRUE(Start());
+  UseTestView(ViewKind::WeekList, {});
+  UseTestView(ViewKind::MonthList, {});
+  ASSERT_TRUE(Frame()->RouteCommand(32806));
+  ASSERT_TRUE(Frame()->RouteCommand(32807));
+  QMenu* windowMenu = nullptr;
+  for (QAction* top : Frame()->menuBar()->actions())
+    if (top->text() == QStringLiteral("ｳｨﾝﾄﾞｳ(&W)")) windowMenu = top->menu();
+  ASSERT_NE(windowMenu, nullptr);
+  emit windowMenu->aboutToShow();
+  QStringList entries;
+  QAction* first = nullptr;
+  for (QAction* action : windowMenu->actions()) {
+    if (action->text().startsWith('&')) {
+      entries << action->text() + (action->isChecked() ? "*" : "");
+      if (!first) first = action;
+    }
+  }
+  EXPECT_EQ(entries, (QStringList{"&1 週の名前(ﾘｽﾄ)", "&2 月の名前(ﾘｽﾄ)*"}));
+  ASSERT_NE(first, nullptr);
+  first->trigger();
+  EXPECT_EQ(Frame()->MDIGetActive()->windowTitle(), QStringLiteral("週の名前(ﾘｽﾄ)"));
+  emit windowMenu->aboutToShow();  // rebuilt, not appended
+  int count = 0;
+  for (QAction* action : windowMenu->actions()) count += action->text().startsWith('&') ? 1 : 0;
+  EXPECT_EQ(count, 2);
 }
 
 // ---------------------------------------------------------------- bars and menus
