@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <map>
 
 namespace korvane {
@@ -72,7 +73,12 @@ void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFon
     // Centred horizontally, from the top of the box, clipped at its edges,
     // on an opaque background as wide as the text.
     const int x = op.box.left + (op.box.width() - textWidth) / 2;
-    const QRect back(x, op.box.top, textWidth, metrics.height());
+    // The layouts were made for a face whose line is exactly its character
+    // height; the installed faces add a few pixels of descent, which would
+    // let the background erase the frame line under a full-height text.
+    int lineHeight = metrics.height();
+    if (font.pixelSize() > 0) lineHeight = std::min(lineHeight, font.pixelSize());
+    const QRect back(x, op.box.top, textWidth, lineHeight);
     painter.setClipRect(ToQRect(op.box));
     painter.fillRect(back, colors.Resolve(op.background));
     painter.setPen(colors.Resolve(op.color));
