@@ -151,22 +151,29 @@ TEST(GridLayouts, TwoLineCellsHalveTheDayFontAndHolidaysUseTheSmallFont) {
   GridPage page = normal.Page(2000, 3, 640, 480, GridToday{2000, 3, 20});
   int holidays = 0;
   for (const DrawOp& op : page.ops) {
-    if (op.role == DrawOp::Role::Header) EXPECT_EQ(op.fontHeight, ch - 2);
+    if (op.role == DrawOp::Role::Header) {
+      EXPECT_EQ(op.fontHeight, ch - 2);
+    }
     if (op.role == DrawOp::Role::Upper || op.role == DrawOp::Role::Lower ||
-        op.role == DrawOp::Role::Today)
+        op.role == DrawOp::Role::Today) {
       EXPECT_EQ(op.fontHeight, ch / 2);
+    }
     if (op.role == DrawOp::Role::Upper && op.text == "春分の日") {
       ++holidays;
       EXPECT_EQ(op.color, kRed);
       EXPECT_EQ(op.box.top, page.grid.rowTop[op.row] + 1);
     }
     // Under a holiday the rokuyo is red too.
-    if (op.role == DrawOp::Role::Lower && op.row == 4 && op.column == 1) EXPECT_EQ(op.color, kRed);
+    if (op.role == DrawOp::Role::Lower && op.row == 4 && op.column == 1) {
+      EXPECT_EQ(op.color, kRed);
+    }
     // A term name in the two-line layout starts a pixel lower.
-    if (op.role == DrawOp::Role::Upper && op.text == "啓蟄")
+    if (op.role == DrawOp::Role::Upper && op.text == "啓蟄") {
       EXPECT_EQ(op.box.top, page.grid.rowTop[op.row] + 2);
-    if (op.role == DrawOp::Role::Lower)
+    }
+    if (op.role == DrawOp::Role::Lower) {
       EXPECT_EQ(op.box, page.grid.LowerBox(op.column, op.row));
+    }
   }
   EXPECT_EQ(holidays, 1);
   EXPECT_EQ(page.ops.back().role, DrawOp::Role::Today);
@@ -177,7 +184,9 @@ TEST(GridLayouts, TwoLineCellsHalveTheDayFontAndHolidaysUseTheSmallFont) {
     if (op.role != DrawOp::Role::Upper) continue;
     const bool name = op.text == "元日" || op.text == "振替休日" || op.text == "成人の日";
     EXPECT_EQ(op.fontHeight, name ? ch / 2 : ch - 2) << op.text;
-    if (name) EXPECT_EQ(op.color, kRed);
+    if (name) {
+      EXPECT_EQ(op.color, kRed);
+    }
   }
 }
 

@@ -147,7 +147,9 @@ TEST_P(GridWalk, EveryMonthOfTheRangeEqualsPerCellComputation) {
         auto it = previous.find(key);
         if (it != previous.end()) {
           EXPECT_EQ(it->second.lower, cell.lower) << where << " shared day " << i;
-          if (it->second.otherMonth && cell.otherMonth) EXPECT_EQ(it->second.upper, cell.upper);
+          if (it->second.otherMonth && cell.otherMonth) {
+            EXPECT_EQ(it->second.upper, cell.upper);
+          }
         }
         current[key] = cell;
       }
