@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/format.h"
 #include "engine/message_hook.h"
 #include "shell/year_month_dialog.h"
 #include "views/grid/month_grid_content.h"
@@ -146,6 +147,7 @@ TEST(LunisolarKinds, TodayOnlyInTheMonthThatContainsIt) {
 }
 
 TEST(GridLayouts, TwoLineCellsHalveTheDayFontAndHolidaysUseTheSmallFont) {
+  // 640 x 480: cells 91 wide (92 with the shared border) and 68 high.
   const int ch = 480 / 7;
   MonthGridContent normal(GridKind::CGNormalView);
   GridPage page = normal.Page(2000, 3, 640, 480, GridToday{2000, 3, 20});
@@ -154,14 +156,15 @@ TEST(GridLayouts, TwoLineCellsHalveTheDayFontAndHolidaysUseTheSmallFont) {
     if (op.role == DrawOp::Role::Header) {
       EXPECT_EQ(op.fontHeight, ch - 2);
     }
-    if (op.role == DrawOp::Role::Upper || op.role == DrawOp::Role::Lower ||
-        op.role == DrawOp::Role::Today) {
-      EXPECT_EQ(op.fontHeight, ch / 2);
-    }
     if (op.role == DrawOp::Role::Upper && op.text == "春分の日") {
       ++holidays;
       EXPECT_EQ(op.color, kRed);
       EXPECT_EQ(op.box.top, page.grid.rowTop[op.row] + 1);
+      // Eight columns set small enough to stand whole between the lines.
+      EXPECT_EQ(op.fontHeight, (92 - 2) * 2 / 8);
+    } else if (op.role == DrawOp::Role::Upper || op.role == DrawOp::Role::Lower ||
+               op.role == DrawOp::Role::Today) {
+      EXPECT_EQ(op.fontHeight, ch / 2) << op.text;
     }
     // Under a holiday the rokuyo is red too.
     if (op.role == DrawOp::Role::Lower && op.row == 4 && op.column == 1) {
@@ -182,10 +185,31 @@ TEST(GridLayouts, TwoLineCellsHalveTheDayFontAndHolidaysUseTheSmallFont) {
   GridPage one = holiday.Page(2012, 1, 640, 480, {});
   for (const DrawOp& op : one.ops) {
     if (op.role != DrawOp::Role::Upper) continue;
-    const bool name = op.text == "元日" || op.text == "振替休日" || op.text == "成人の日";
-    EXPECT_EQ(op.fontHeight, name ? ch / 2 : ch - 2) << op.text;
-    if (name) {
+    if (op.text == "元日") {
+      EXPECT_EQ(op.fontHeight, ch / 2);
       EXPECT_EQ(op.color, kRed);
+    } else if (op.text == "振替休日" || op.text == "成人の日") {
+      EXPECT_EQ(op.fontHeight, (92 - 2) * 2 / 8);
+      EXPECT_EQ(op.color, kRed);
+    } else {
+      EXPECT_EQ(op.fontHeight, ch - 2) << op.text;
+    }
+  }
+}
+
+TEST(GridLayouts, EveryTextFitsBetweenTheFrameLines) {
+  // At any size, a text is never wider than its cell in the fixed-pitch
+  // face (a column is half the character height).
+  for (const GridKindInfo& kind : AllGridKinds()) {
+    MonthGridContent content(kind.kind);
+    for (auto [w, h] : {std::pair{600, 420}, {320, 240}, {1200, 850}, {300, 900}}) {
+      GridPage page = content.Page(2012, 4, w, h, GridToday{2012, 4, 29});
+      for (const DrawOp& op : page.ops) {
+        if (op.kind != DrawOp::Kind::Text) continue;
+        EXPECT_LE(DisplayWidth(op.text) * op.fontHeight / 2, op.box.width() - 2)
+            << kind.className << " " << op.text << " at " << w << "x" << h;
+        EXPECT_GE(op.fontHeight, 1);
+      }
     }
   }
 }

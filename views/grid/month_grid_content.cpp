@@ -1,5 +1,6 @@
 #include "views/grid/month_grid_content.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "engine/calendar_names.h"
@@ -90,6 +91,19 @@ bool InLunisolarTable(int y, int m, int d) {
   if (y < LunisolarTable::firstYear || y > LunisolarTable::lastYear) return false;
   if (m < 1 || m > 12 || d < 1 || d > CalendarNames::MonthLength(y, m)) return false;
   return CalendarNames::DayNumber(y, m, d) >= LunisolarTable::firstNewYearDayNumber;
+}
+
+// The character height for `text` in `box`: `height`, or less when the text
+// would not fit between the frame lines.  The layout makes a two-column
+// text (a kanji pair, a two-digit day) fill a cell; longer texts such as
+// 振替休日 or 新04/15 would lose both ends at the cell's edges, so they are
+// set just small enough to show whole.  In the fixed-pitch face a column is
+// half the character height wide.
+int FittingHeight(const std::string& text, int height, const GridRect& box) {
+  const int columns = DisplayWidth(text);
+  const int inner = box.width() - 2;
+  if (columns <= 0 || inner <= 0 || height <= 0) return height;
+  return std::max(1, std::min(height, inner * 2 / columns));
 }
 
 }  // namespace
@@ -252,7 +266,7 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     op.text = name;
     op.color = CurrentColor(c);
     op.background = window;
-    op.fontHeight = headerFont;
+    op.fontHeight = FittingHeight(op.text, headerFont, op.box);
     op.column = c;
     op.row = 0;
     page.ops.push_back(std::move(op));
@@ -295,10 +309,10 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     upper.row = row;
     if (cell.holiday) {
       upper.color = CurrentColor(0);
-      upper.fontHeight = holidayFont;
+      upper.fontHeight = FittingHeight(upper.text, holidayFont, upper.box);
     } else {
       upper.color = cell.otherMonth ? OtherColor(c) : CurrentColor(c);
-      upper.fontHeight = dayFont;
+      upper.fontHeight = FittingHeight(upper.text, dayFont, upper.box);
       // A solar-term name in the two-line layout stands one pixel lower.
       if (cell.term && normalLayout) upper.box.top = grid.rowTop[row] + 2;
     }
@@ -311,7 +325,7 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
       lower.text = cell.lower;
       lower.color = upperColor;
       lower.background = window;
-      lower.fontHeight = dayFont;
+      lower.fontHeight = FittingHeight(lower.text, dayFont, lower.box);
       lower.column = c;
       lower.row = row;
       page.ops.push_back(std::move(lower));
@@ -330,7 +344,7 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     op.text = Format("%d", plan.number[todayIndex]);
     op.color = window;
     op.background = kBlue;
-    op.fontHeight = dayFont;
+    op.fontHeight = FittingHeight(op.text, dayFont, op.box);
     op.column = c;
     op.row = row;
     page.ops.push_back(std::move(op));
