@@ -166,6 +166,8 @@ int main(int argc, char** argv) {
     // Everything that asks the clock sees the same day.
     CalendarNames::SetTodayOverride(args.todayYear, args.todayMonth, args.todayDay);
   }
+  // Each family of view kinds answers for its own class names: the month
+  // grids here; the list views and the day page join the same way.
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
   return Fail("unknown view kind " + args.kind + " (korvane-print --help)");
