@@ -92,9 +92,11 @@ class MoonEphemeris {
 
   // Moonrise and moonset (JST hours) from a transit at UT hour `transitUt`
   // of a date (negative or above 24 allowed).  Rise status 2: the rise falls
-  // after midnight.  Set status 0/1: the same day (1 when the right ascension
-  // at 0h UT is 12 h or more), 2/3: after midnight, 4: before midnight of the
-  // date.
+  // after midnight while the right ascension at 0h UT is below 12 h and has
+  // not passed 24 h between the rise and the transit; otherwise 0.  Set
+  // status 0/1: the same day (1 when the right ascension at 0h UT is 12 h or
+  // more); after midnight 2 under the rise's condition, else 3; 4: before
+  // midnight of the date.
   double MoonriseFrom(int place, double transitUt, int year, int month, int day,
                       int& status) const;
   double MoonsetFrom(int place, double transitUt, int year, int month, int day,
@@ -138,12 +140,16 @@ class MoonEphemeris {
   double Elongation(int year, int month, int day, double hours) const;
   double RightAscension0h(int year, int month, int day) const;
   double TransitTime(int place, int year, int month, int day) const;
+  // The right ascensions (hours) that the rise and set statuses look at: at
+  // 0h UT of the date, at the transit and at the estimated rise or set.
+  struct RiseSetAscensions {
+    double atZeroUt = 0.0, atTransit = 0.0, atEvent = 0.0;
+  };
   // JST hour of the rise (rise = true) or set from a transit at UT hour
   // `transitUt` of a date, counted from 0h JST of that date (below 0 or
-  // above 24 when it falls on a neighbouring day); alpha0 receives the right
-  // ascension at 0h UT of the date.
+  // above 24 when it falls on a neighbouring day).
   double RiseOrSetHour(int place, double transitUt, int year, int month, int day, bool rise,
-                       double& alpha0) const;
+                       RiseSetAscensions& alpha) const;
   void FillRiseSetTable(int place, int year, int month, bool rise, double* table);
 
   CalendarNames calendar_;

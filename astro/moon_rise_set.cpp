@@ -159,28 +159,40 @@ double MoonEphemeris::TransitFirst(int place, int year, int month, int day, int&
 }
 
 double MoonEphemeris::RiseOrSetHour(int place, double transitUt, int year, int month, int day,
-                                    bool rise, double& alpha0) const {
+                                    bool rise, RiseSetAscensions& alpha) const {
   double latitude = places_.PlaceAt(place).latitude;
-  alpha0 = RightAscension0h(year, month, day);
-  double alphaTransit = MoonEquatorial(year, month, day, transitUt).first;
+  alpha.atZeroUt = RightAscension0h(year, month, day);
+  alpha.atTransit = MoonEquatorial(year, month, day, transitUt).first;
   double semiArc0 = MoonSemiArc(latitude, year, month, day, transitUt);
   // One correction step: the semi-arc at the estimated rise or set, and the
   // moon's own motion in right ascension between it and the transit.
   double estimate = rise ? transitUt - semiArc0 : transitUt + semiArc0;
   double semiArc = MoonSemiArc(latitude, year, month, day, estimate);
-  double motion = RightAscensionStep(alphaTransit, MoonEquatorial(year, month, day, estimate).first);
+  alpha.atEvent = MoonEquatorial(year, month, day, estimate).first;
+  double motion = RightAscensionStep(alpha.atTransit, alpha.atEvent);
   if (rise) return transitUt + motion - semiArc + kRiseSetCorrection + TIME_ZONE_HOURS;
   return transitUt + semiArc + motion - kRiseSetCorrection + TIME_ZONE_HOURS;
 }
 
+namespace {
+
+// A rise or set past midnight is reported as the next day's (status 2) only
+// while the right ascension at 0h UT is below 12 h and has not run through
+// 24 h between the transit and the event.
+bool NextDayStatus(double alphaZeroUt, double alphaTransit, double alphaEvent) {
+  return alphaEvent - 2.0 < alphaTransit && alphaZeroUt < 12.0;
+}
+
+}  // namespace
+
 double MoonEphemeris::MoonriseFrom(int place, double transitUt, int year, int month, int day,
                                    int& status) const {
-  double alpha0 = 0.0;
-  double w = RiseOrSetHour(place, transitUt, year, month, day, true, alpha0);
+  RiseSetAscensions alpha;
+  double w = RiseOrSetHour(place, transitUt, year, month, day, true, alpha);
   status = 0;
   if (w < 0.0) {
     w += kDayLength;
-  } else if (w > kDayLength && alpha0 < 12.0) {
+  } else if (w > kDayLength && NextDayStatus(alpha.atZeroUt, alpha.atTransit, alpha.atEvent)) {
     // Past midnight: the rise belongs to the next day.
     status = 2;
   }
@@ -190,16 +202,16 @@ double MoonEphemeris::MoonriseFrom(int place, double transitUt, int year, int mo
 
 double MoonEphemeris::MoonsetFrom(int place, double transitUt, int year, int month, int day,
                                   int& status) const {
-  double alpha0 = 0.0;
-  double w = RiseOrSetHour(place, transitUt, year, month, day, false, alpha0);
+  RiseSetAscensions alpha;
+  double w = RiseOrSetHour(place, transitUt, year, month, day, false, alpha);
   if (w < 0.0) {
     w += kDayLength;
     status = 4;
   } else if (w > kDayLength) {
     w -= kDayLength;
-    status = alpha0 < 12.0 ? 2 : 3;
+    status = NextDayStatus(alpha.atZeroUt, alpha.atTransit, alpha.atEvent) ? 2 : 3;
   } else {
-    status = alpha0 >= 12.0 ? 1 : 0;
+    status = alpha.atZeroUt >= 12.0 ? 1 : 0;
   }
   return w;
 }
@@ -351,8 +363,8 @@ void MoonEphemeris::FillRiseSetTable(int place, int year, int month, bool rise, 
   // about 60 deg of latitude the moon never rises (sets) twice in a day.
   for (int k = 0; k < available; ++k) {
     if (T[k] == NO_EVENT) continue;
-    double alpha0 = 0.0;
-    double w = RiseOrSetHour(place, T[k] - TIME_ZONE_HOURS, year, month, k, rise, alpha0);
+    RiseSetAscensions alpha;
+    double w = RiseOrSetHour(place, T[k] - TIME_ZONE_HOURS, year, month, k, rise, alpha);
     int day = k;
     if (w < 0.0) {
       w += kDayLength;
