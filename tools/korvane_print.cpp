@@ -152,9 +152,13 @@ void PrintUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    PrintUsage();
-    return 0;
+  // A request for help wins wherever it stands, so that "KIND --help" does
+  // not answer with an error that points back at --help.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      PrintUsage();
+      return 0;
+    }
   }
   Arguments args;
   std::string error = ParseArguments(argc, argv, args);

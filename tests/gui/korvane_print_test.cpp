@@ -110,5 +110,15 @@ TEST_F(KorvanePrint, BadArgumentsGiveOneLineAndStatusTwo) {
   EXPECT_EQ(Print("CQDayView 2012 13").status, 0);
 }
 
+TEST_F(KorvanePrint, HelpAnywhereShowsTheUsage) {
+  for (const char* arguments : {"--help", "CGDayView --help", "CQDayView 2012 -h"}) {
+    ToolRun run = Print(arguments);
+    EXPECT_EQ(run.status, 0) << arguments;
+    EXPECT_TRUE(run.out.empty()) << arguments;
+    EXPECT_EQ(run.err.rfind("usage: korvane-print KIND", 0), 0u) << arguments << ": " << run.err;
+    EXPECT_NE(run.err.find("CQNormalView"), std::string::npos) << arguments;
+  }
+}
+
 }  // namespace
 }  // namespace korvane
