@@ -579,6 +579,15 @@ void CMDIFrameWnd::closeEvent(QCloseEvent* event) {
     return;
   }
   mdiArea_->closeAllSubWindows();
+  // A child that refused to close (a document whose save failed) keeps the
+  // frame, and with it the program, open.
+  for (CMDIChildWnd* child : Children()) {
+    if (!child->isHidden()) {
+      event->ignore();
+      UpdateCommandUI();
+      return;
+    }
+  }
   event->accept();
 }
 

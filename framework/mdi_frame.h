@@ -133,7 +133,8 @@ class CMDIFrameWnd : public QMainWindow {
   bool LoadBarState(const QByteArray& state);
 
  protected:
-  // The close box or system menu: return false to keep the window open.
+  // The close box or system menu: return false to keep the window open.  The
+  // children are closed after it; one that refuses keeps the frame open too.
   virtual bool OnClose();
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

@@ -296,6 +296,16 @@ void CMainFrame::UpdateCommandUI() {
   CMDIFrameWnd::UpdateCommandUI();
 }
 
+QMenu* CMainFrame::createPopupMenu() {
+  // The same commands, texts and check marks as the 表示 menu (the window
+  // layer's default would list the bars by window text, and the standard
+  // bar has none).
+  UpdateCommandUI();
+  auto* menu = new QMenu(this);
+  AddMenuItems(menu, {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR});
+  return menu;
+}
+
 void CMainFrame::ToggleBar(QToolBar* bar) {
   if (!bar) return;
   ShowControlBar(bar, bar->isHidden());

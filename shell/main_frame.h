@@ -12,6 +12,7 @@
 #include "framework/mdi_frame.h"
 
 class CKorvaneApp;
+class QMenu;
 class QToolBar;
 
 class CMainFrame : public CMDIFrameWnd {
@@ -33,6 +34,8 @@ class CMainFrame : public CMDIFrameWnd {
   void OpenView(int command);
 
   void UpdateCommandUI() override;
+  // The bar area's own menu: the bar commands of the 表示 menu.
+  QMenu* createPopupMenu() override;
 
  protected:
   bool OnClose() override;

@@ -120,6 +120,20 @@ TEST_F(ShellTest, WithoutMainWindowOnlyTheDialogsRunAndNoWindowAppears) {
   EXPECT_EQ(DialogLog(), (std::vector<std::string>{"day"}));
 }
 
+TEST_F(ShellTest, WithoutADayCalendarToShowAHiddenMainWindowStillOpens) {
+  // A day-calendar-only run with nothing to show would end at once, every
+  // time, and leave the user no way back to the main window.
+  WriteIni("[Settings]\nonedaywindow=0\n");
+  korvane::SetDialogs({});
+  ASSERT_TRUE(Start());
+  ASSERT_NE(Frame(), nullptr);
+  EXPECT_TRUE(Frame()->isVisible());
+  EXPECT_EQ(ShowMainWindow, 0) << "the stored choice is what the menu shows";
+  EXPECT_FALSE(Frame()->Command(ID_SHOW_MAIN)->isChecked());
+  Frame()->RouteCommand(ID_SHOW_MAIN);
+  EXPECT_EQ(Sections(ReadIni())["Settings"]["onedaywindow"], "1");
+}
+
 TEST_F(ShellTest, GarbageSettingsOpenCentredAtTodaysMonth) {
   WriteIni(
       "[Settings]\nWindowPos=12,x,5\nkorvaneYear=abc\nkorvaneMomth=13\nkorvaneOldYear=99999\n"
@@ -190,6 +204,35 @@ TEST_F(ShellTest, CloseWritesExactlyTheStateKeysAndARestartRestoresThem) {
   EXPECT_TRUE(Frame()->LunarBar()->isHidden());
   EXPECT_TRUE(Frame()->Command(ID_GBAR)->isChecked());
   EXPECT_FALSE(Frame()->Command(ID_QBAR)->isChecked());
+}
+
+TEST_F(ShellTest, AWindowThatRefusesToCloseKeepsTheProgramOpen) {
+  // A document whose save fails keeps its window, and the program with it.
+  struct RefuseClose : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() != QEvent::Close) return false;
+      event->ignore();
+      return true;
+    }
+  } refuse;
+  ASSERT_TRUE(Start());
+  UseTestView(ViewKind::WeekList, {});
+  UseTestView(ViewKind::MonthList, {});
+  ASSERT_TRUE(Frame()->RouteCommand(32806));
+  ASSERT_TRUE(Frame()->RouteCommand(32807));
+  CMDIChildWnd* stubborn = Frame()->Children().front();
+  stubborn->installEventFilter(&refuse);
+
+  CloseByCloseBox();
+  EXPECT_TRUE(Frame()->isVisible());
+  ASSERT_EQ(Frame()->Children().size(), 1u) << "the other window closed";
+  EXPECT_EQ(Frame()->Children().front(), stubborn);
+  EXPECT_FALSE(stubborn->isHidden());
+  EXPECT_EQ(Frame()->windowTitle(), QStringLiteral("コルヴァン V4.04 - 週の名前(ﾘｽﾄ)"));
+
+  stubborn->removeEventFilter(&refuse);
+  CloseByCloseBox();
+  EXPECT_FALSE(Frame()->isVisible());
 }
 
 TEST_F(ShellTest, ClosingMaximisedStoresFlagsTwoAndTheNextStartIsMaximised) {
@@ -491,6 +534,23 @@ TEST_F(ShellTest, CalendarBarCheckMarksFollowTheBarsRealVisibility) {
   Frame()->RouteCommand(ID_VIEW_TOOLBAR);
   EXPECT_TRUE(Frame()->StandardBar()->isHidden());
   EXPECT_FALSE(Frame()->Command(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+TEST_F(ShellTest, TheBarAreaMenuNamesEveryBarAndFollowsItsVisibility) {
+  ASSERT_TRUE(Start());
+  Frame()->RouteCommand(ID_QBAR);
+  std::unique_ptr<QMenu> menu(Frame()->createPopupMenu());
+  ASSERT_NE(menu, nullptr);
+  QStringList items;
+  for (QAction* action : menu->actions()) {
+    EXPECT_FALSE(action->text().isEmpty()) << "every entry has a name";
+    items << action->text() + (action->isChecked() ? "*" : "");
+  }
+  EXPECT_EQ(items, (QStringList{"ﾂｰﾙ ﾊﾞｰ(&T)*", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)*", "Q暦ツール ﾊﾞｰ(&Q)*", "G暦ツール ﾊﾞｰ(&G)"}));
+  menu->actions().at(2)->trigger();
+  EXPECT_TRUE(Frame()->LunarBar()->isHidden());
+  menu.reset();
+  EXPECT_NE(Frame()->Command(ID_QBAR), nullptr) << "the menu shares the commands, it does not own them";
 }
 
 TEST_F(ShellTest, ToolBarsHoldTheirButtonsInOrderAndDockAnywhere) {
