@@ -8,6 +8,7 @@ PACKAGES="
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
+  qt6-translations-l10n
   xvfb xauth
   python3 python3-ephem
 "

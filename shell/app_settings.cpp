@@ -5,11 +5,15 @@
 #include <filesystem>
 #include <system_error>
 
+#include "astro/location_table.h"
 #include "engine/lunisolar_table.h"
 #include "framework/mdi_frame.h"
 #include "shell/display_state.h"
 
 namespace {
+
+// A stored place index is checked against the place table the views use.
+static_assert(korvane::kPlaceCount == LocationTable::kPlaceCount);
 
 constexpr const char* kBarStateKey = "BarState";
 // Tip numbers run from 1; anything beyond this is damage, not a tip.

@@ -2,11 +2,13 @@
 #include <QApplication>
 
 #include "framework/message_box.h"
+#include "framework/window_texts.h"
 #include "shell/korvane_app.h"
 
 int main(int argc, char* argv[]) {
   QApplication qt(argc, argv);
   QApplication::setApplicationName("korvane");
+  korvane::InstallJapaneseWindowTexts();
   // The engine's range messages and beeps reach the user as message boxes
   // and the system beep.
   korvane::InstallWindowMessageHandlers();

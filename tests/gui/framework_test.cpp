@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
@@ -17,6 +18,7 @@
 #include "framework/mdi_frame.h"
 #include "framework/view.h"
 #include "framework/wait_cursor.h"
+#include "framework/window_texts.h"
 
 namespace {
 
@@ -231,6 +233,19 @@ TEST(DialogUnits, ScaleWithTheFont) {
   const QRect twice = korvane::DialogUnitsToPixels(font, 0, 0, 166, 150);
   EXPECT_NEAR(twice.width(), 2 * r.width(), 1);
   EXPECT_NEAR(twice.height(), 2 * r.height(), 1);
+}
+
+TEST(WindowTexts, AChildWindowsSystemMenuSpeaksJapanese) {
+  if (!korvane::InstallJapaneseWindowTexts()) GTEST_SKIP() << "Qt's Japanese translation is not installed";
+  EXPECT_TRUE(korvane::InstallJapaneseWindowTexts()) << "a second call is harmless";
+  CMDIFrameWnd frame;
+  auto* child = new CMDIChildWnd;
+  frame.AddChild(child);
+  QStringList texts;
+  for (QAction* action : child->systemMenu()->actions()) texts << action->text();
+  korvane::RemoveJapaneseWindowTexts();
+  EXPECT_TRUE(texts.contains(QStringLiteral("閉じる(&C)"))) << texts.join(", ").toStdString();
+  EXPECT_FALSE(texts.contains(QStringLiteral("&Close")));
 }
 
 TEST(WaitCursor, NestsAndIgnoresAnUnmatchedEnd) {
