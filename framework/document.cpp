@@ -16,6 +16,8 @@ bool CDocument::OnOpenDocument(const std::string&) { return true; }
 
 bool CDocument::OnSaveDocument(const std::string&) { return true; }
 
+bool CDocument::CanCloseFrame() { return true; }
+
 void CDocument::SetPathName(const std::string& pathName) {
   pathName_ = pathName;
   SetTitle(pathName);

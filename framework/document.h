@@ -26,6 +26,11 @@ class CDocument : public QObject {
   virtual bool OnOpenDocument(const std::string& pathName);
   // Saving under a name.  The default writes nothing and succeeds.
   virtual bool OnSaveDocument(const std::string& pathName);
+  // Asked before the document's window closes, however it closes (its close
+  // box, 閉じる, the main window's close box, the exit command).  A document
+  // with unsaved text saves it here; false keeps the window open (a save
+  // that failed, after telling the user).  The default allows closing.
+  virtual bool CanCloseFrame();
 
   // The name becomes the path name and the title.  The program's names are
   // window titles, not file paths, so nothing is resolved against the file

@@ -1,5 +1,7 @@
 #include "framework/mdi_child.h"
 
+#include <QCloseEvent>
+
 #include "framework/document.h"
 #include "framework/view.h"
 
@@ -24,6 +26,16 @@ void CMDIChildWnd::SetDocument(std::unique_ptr<CDocument> document) {
     emit titleChanged();
   });
   setWindowTitle(QString::fromStdString(document_->GetTitle()));
+}
+
+void CMDIChildWnd::closeEvent(QCloseEvent* event) {
+  // A window already closed (hidden, waiting to be deleted) is not asked
+  // again, so a document saves once.
+  if (!isHidden() && document_ && !document_->CanCloseFrame()) {
+    event->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(event);
 }
 
 void CMDIChildWnd::SetView(CView* view) {

@@ -21,6 +21,10 @@ class CMDIChildWnd : public QMdiSubWindow {
   void SetView(CView* view);
   CView* GetActiveView() const { return view_; }
 
+ protected:
+  // Asks the document first; a document that refuses keeps the window.
+  void closeEvent(QCloseEvent* event) override;
+
  signals:
   // The caption changed (the main frame's caption shows the active one).
   void titleChanged();

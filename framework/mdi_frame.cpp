@@ -265,6 +265,17 @@ void CMDIFrameWnd::MDIIconArrange() {
   }
 }
 
+bool CMDIFrameWnd::CloseAllChildren() {
+  mdiArea_->closeAllSubWindows();
+  for (CMDIChildWnd* child : Children()) {
+    if (!child->isHidden()) {
+      UpdateCommandUI();
+      return false;
+    }
+  }
+  return true;
+}
+
 void CMDIFrameWnd::OnActiveChildChanged() {
   UpdateCommandUI();
   UpdateFrameTitle();
@@ -578,15 +589,11 @@ void CMDIFrameWnd::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  mdiArea_->closeAllSubWindows();
   // A child that refused to close (a document whose save failed) keeps the
   // frame, and with it the program, open.
-  for (CMDIChildWnd* child : Children()) {
-    if (!child->isHidden()) {
-      event->ignore();
-      UpdateCommandUI();
-      return;
-    }
+  if (!CloseAllChildren()) {
+    event->ignore();
+    return;
   }
   event->accept();
 }

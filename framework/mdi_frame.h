@@ -75,6 +75,9 @@ class CMDIFrameWnd : public QMainWindow {
   void MDITile(bool horizontal);
   // Lines up the minimised children along the bottom of the client area.
   void MDIIconArrange();
+  // Closes every child window; false when one refused (its document could
+  // not be saved) and is still open.
+  bool CloseAllChildren();
 
   // --- commands
   // `prompt` is "status text\ntool tip" (either part may be missing).

@@ -111,5 +111,10 @@ void CKorvaneApp::OnAppAbout() {
 
 void CKorvaneApp::OnAppExit() {
   korvane::ShowMessage(korvane::Format("%s\n%d", "OnAppExit", ShowMainWindow));
+  // The windows close first, so that a document with unsaved text (the
+  // annual schedule) writes it instead of losing it; the frame's close
+  // handling still does not run and the settings file is not touched.  A
+  // window whose document could not be saved keeps the program running.
+  if (mainFrame_ && !mainFrame_->CloseAllChildren()) return;
   if (exitHandler_) exitHandler_(0);
 }

@@ -41,8 +41,10 @@ class CKorvaneApp {
 
   // 57664: the about box, modal.
   void OnAppAbout();
-  // 57665: "OnAppExit" and the ShowMainWindow value, then the process ends
-  // at once; the frame's close handling does not run, nothing is written.
+  // 57665: "OnAppExit" and the ShowMainWindow value, then the child windows
+  // close (their documents may save) and the process ends; the frame's close
+  // handling does not run, the settings file is not written.  Should a
+  // document refuse to close, the program keeps running.
   void OnAppExit();
 
   // How the process ends (tests record it instead).  The default leaves

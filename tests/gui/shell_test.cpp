@@ -261,6 +261,78 @@ TEST_F(ShellTest, TheExitCommandWritesNothing) {
   EXPECT_EQ(ReadIni(), before);
 }
 
+// A document that counts how often it is asked to close, and may refuse
+// (as one whose save failed does).
+struct CloseCounter {
+  int asked = 0;
+  bool refuse = false;
+};
+class CountingDoc : public CKorvaneDoc {
+ public:
+  explicit CountingDoc(CloseCounter* counter) : counter_(counter) {}
+  bool CanCloseFrame() override {
+    ++counter_->asked;
+    return !counter_->refuse;
+  }
+
+ private:
+  CloseCounter* counter_;
+};
+
+TEST_F(ShellTest, TheExitCommandLetsOpenDocumentsSaveAndStillWritesNoSettings) {
+  WriteIni("[Settings]\nkorvaneYear=2001\nkorvaneMomth=2\n");
+  const std::string before = ReadIni();
+  ASSERT_TRUE(Start());
+  CloseCounter counter;
+  app_->SetTemplate(ViewKind::Annual, std::make_unique<CMultiDocTemplate>(
+                                          158, [&counter] { return std::make_unique<CountingDoc>(&counter); },
+                                          [] { return new CChildFrame; }, [] { return new TestView({}); },
+                                          "コルヴァン"));
+  QDir(QString::fromStdString(Dir())).mkdir("TxtData");
+  { std::ofstream(Dir() + "/TxtData/annual.txt") << "1\n"; }
+  ASSERT_TRUE(Frame()->RouteCommand(32818));
+  ASSERT_TRUE(Frame()->RouteCommand(32818));
+  ASSERT_EQ(Frame()->Children().size(), 2u);
+
+  // A document that cannot save keeps the program running.
+  counter.refuse = true;
+  ASSERT_TRUE(Frame()->RouteCommand(ID_APP_EXIT));
+  EXPECT_TRUE(exitCodes_.empty());
+  EXPECT_EQ(Frame()->Children().size(), 2u);
+  EXPECT_EQ(counter.asked, 2);
+
+  counter = {};
+  ASSERT_TRUE(Frame()->RouteCommand(ID_APP_EXIT));
+  EXPECT_EQ(counter.asked, 2) << "each document asked once";
+  EXPECT_EQ(exitCodes_, std::vector<int>{0});
+  EXPECT_EQ(recorder_->messages().back(), "OnAppExit\n1");
+  EXPECT_EQ(ReadIni(), before);
+}
+
+TEST_F(ShellTest, ADocumentIsAskedOnceHoweverItsWindowCloses) {
+  ASSERT_TRUE(Start());
+  CloseCounter counter;
+  app_->SetTemplate(ViewKind::WeekList, std::make_unique<CMultiDocTemplate>(
+                                            151, [&counter] { return std::make_unique<CountingDoc>(&counter); },
+                                            [] { return new CChildFrame; }, [] { return new TestView({}); },
+                                            "コルヴァン"));
+  ASSERT_TRUE(Frame()->RouteCommand(32806));
+  counter.refuse = true;
+  ASSERT_TRUE(Frame()->RouteCommand(ID_FILE_CLOSE));
+  QApplication::processEvents();
+  EXPECT_EQ(Frame()->Children().size(), 1u) << "閉じる keeps a window whose document refuses";
+  CloseByCloseBox();
+  EXPECT_TRUE(Frame()->isVisible()) << "and so does the main window's close box";
+  EXPECT_EQ(counter.asked, 2);
+
+  counter.refuse = false;
+  ASSERT_TRUE(Frame()->RouteCommand(ID_FILE_CLOSE));
+  EXPECT_EQ(counter.asked, 3);
+  CloseByCloseBox();
+  EXPECT_FALSE(Frame()->isVisible());
+  EXPECT_EQ(counter.asked, 3) << "a closed window is not asked again";
+}
+
 // ---------------------------------------------------------------- commands
 
 TEST_F(ShellTest, ShowMainWindowTogglesTwiceWithBothMessages) {
