@@ -79,7 +79,7 @@ std::string FormatV(const char* format, va_list args) {
       p += 2;
       continue;
     }
-    // Collect one conversion specification: flags, width, precision, length.
+    // Collect one conversion: flags, width, precision, length.
     const char* start = p++;
     bool leftAlign = false;
     while (*p && std::strchr("-+ #0", *p)) {
@@ -133,21 +133,21 @@ std::string FormatV(const char* format, va_list args) {
       AppendPadded(out, text, leftAlign, width);
       continue;
     }
-    // Rebuild the specification with the star arguments made explicit.
-    std::string spec(start, static_cast<size_t>(p - start));
+    // Rebuild the conversion with the star arguments made explicit.
+    std::string directive(start, static_cast<size_t>(p - start));
     if (starWidth || starPrecision) {
-      spec = "%";
-      if (leftAlign) spec += '-';
-      for (const char* f = start + 1; *f && std::strchr("+ #0", *f); ++f) spec += *f;
-      if (width >= 0) spec += std::to_string(width);
-      if (precision >= 0) spec += "." + std::to_string(precision);
-      spec.push_back(conv);
+      directive = "%";
+      if (leftAlign) directive += '-';
+      for (const char* f = start + 1; *f && std::strchr("+ #0", *f); ++f) directive += *f;
+      if (width >= 0) directive += std::to_string(width);
+      if (precision >= 0) directive += "." + std::to_string(precision);
+      directive.push_back(conv);
     }
-    auto emit = [&out, &spec](auto value) {
-      int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+    auto emit = [&out, &directive](auto value) {
+      int n = std::snprintf(nullptr, 0, directive.c_str(), value);
       if (n <= 0) return;
       std::vector<char> buffer(static_cast<size_t>(n) + 1);
-      std::snprintf(buffer.data(), buffer.size(), spec.c_str(), value);
+      std::snprintf(buffer.data(), buffer.size(), directive.c_str(), value);
       out.append(buffer.data(), static_cast<size_t>(n));
     };
     switch (conv) {
@@ -164,7 +164,7 @@ std::string FormatV(const char* format, va_list args) {
         emit(va_arg(args, void*));
         break;
       default:  // unknown conversion: copy it literally
-        out.append(spec);
+        out.append(directive);
         break;
     }
   }
