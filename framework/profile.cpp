@@ -1,5 +1,7 @@
 #include "framework/profile.h"
 
+#include "engine/atomic_file.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -139,23 +141,9 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
     }
   }
 
-  const std::string temporary = path_ + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const std::string& line : lines) out << line << '\n';
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  std::string text;
+  for (const std::string& line : lines) text += line + '\n';
+  return ReplaceFileContents(path_, text);
 }
 
 bool ProfileFile::WriteProfileInt(const std::string& section, const std::string& key, int value) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/atomic_file.h"
 #include "engine/format.h"
 #include "engine/message_hook.h"
 #include "shell/app_settings.h"
@@ -31,22 +32,5 @@ bool CKorvaneDoc::OnOpenDocument(const std::string& pathName) {
 bool CKorvaneDoc::OnSaveDocument(const std::string& pathName) {
   if (!annualSchedule_ || pathName != kAnnualScheduleName) return true;
   const std::string path = SchedulePath();
-  // Written beside the file and renamed over it, so that a failed write
-  // leaves the old schedule whole.
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << scheduleText_;
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return korvane::ReplaceFileContents(path, scheduleText_);
 }

@@ -56,3 +56,35 @@ TEST(MessageHook, RecorderCapturesAndRestores) {
     EXPECT_EQ(outer.beeps(), 0);
   }
 }
+
+#include "engine/atomic_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheOldFile) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "korvane_atomic_test";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string path = (dir / "annual.txt").string();
+  ASSERT_TRUE(korvane::ReplaceFileContents(path, "old\n"));
+  ASSERT_TRUE(korvane::ReplaceFileContents(path, std::string("new\0bytes", 9)));
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream read;
+  read << in.rdbuf();
+  EXPECT_EQ(read.str(), std::string("new\0bytes", 9));
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
+
+  // A folder standing where the temporary file must go: the write fails and
+  // the schedule stays as it was.
+  fs::create_directory(path + ".tmp");
+  EXPECT_FALSE(korvane::ReplaceFileContents(path, "lost?"));
+  std::ifstream again(path, std::ios::binary);
+  std::stringstream kept;
+  kept << again.rdbuf();
+  EXPECT_EQ(kept.str(), std::string("new\0bytes", 9));
+  fs::remove_all(dir);
+}

@@ -300,13 +300,18 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     const int c = i % 7;
     const int row = i / 7 + 1;
     const GridCell& cell = page.cells[row - 1][c];
-    DrawOp upper;
-    upper.role = DrawOp::Role::Upper;
-    upper.box = grid.TextBox(c, row);
-    upper.text = cell.upper;
-    upper.background = window;
-    upper.column = c;
-    upper.row = row;
+    // A cell text on the window background, in its column and row.
+    auto cellText = [&](DrawOp::Role role, const GridRect& box, const std::string& text) {
+      DrawOp op;
+      op.role = role;
+      op.box = box;
+      op.text = text;
+      op.background = window;
+      op.column = c;
+      op.row = row;
+      return op;
+    };
+    DrawOp upper = cellText(DrawOp::Role::Upper, grid.TextBox(c, row), cell.upper);
     if (cell.holiday) {
       upper.color = CurrentColor(0);
       upper.fontHeight = FittingHeight(upper.text, holidayFont, upper.box);
@@ -319,15 +324,9 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     const GridColor upperColor = upper.color;
     page.ops.push_back(std::move(upper));
     if (info_->twoLine()) {
-      DrawOp lower;
-      lower.role = DrawOp::Role::Lower;
-      lower.box = grid.LowerBox(c, row);
-      lower.text = cell.lower;
+      DrawOp lower = cellText(DrawOp::Role::Lower, grid.LowerBox(c, row), cell.lower);
       lower.color = upperColor;
-      lower.background = window;
       lower.fontHeight = FittingHeight(lower.text, dayFont, lower.box);
-      lower.column = c;
-      lower.row = row;
       page.ops.push_back(std::move(lower));
     }
   }
