@@ -1,16 +1,12 @@
 // One month's page of each of the sixteen month-grid kinds: what every
 // repaint of a grid window computes before it draws.
-//
-// The benchmark programs link the plain libraries only, and the grid
-// content is plain C++ kept in the GUI library's folder, so its three
-// sources are compiled into this program directly.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "views/grid/grid_page.cpp"
-#include "views/grid/month_grid_content.cpp"
-#include "views/grid/month_grid_kinds.cpp"
+#include "views/grid/month_grid_content.h"
+#include "views/grid/month_grid_kinds.h"
+
 
 namespace {
 
@@ -21,7 +17,7 @@ using korvane::GridKind;
 void BM_Page(benchmark::State& state) {
   const auto kind = static_cast<GridKind>(state.range(0));
   korvane::MonthGridContent content(kind);
-  state.SetLabel(content.info().className);
+  state.SetLabel(content.info().className());
   int year = 2000;
   int month = 1;
   const korvane::GridToday today{2024, 5, 15};
@@ -39,7 +35,7 @@ BENCHMARK(BM_Page)->DenseRange(0, korvane::kGridKindCount - 1)->Unit(benchmark::
 // Opening a view: the content with every engine object of its kind.
 void BM_OpenContent(benchmark::State& state) {
   const auto kind = static_cast<GridKind>(state.range(0));
-  state.SetLabel(korvane::GridKindInfoOf(kind).className);
+  state.SetLabel(korvane::GridKindInfoOf(kind).className());
   for (auto _ : state) {
     auto content = std::make_unique<korvane::MonthGridContent>(kind);
     benchmark::DoNotOptimize(content.get());

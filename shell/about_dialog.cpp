@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "framework/font_maker.h"
-#include "shell/command_ids.h"
+#include "views/command_ids.h"
 #include "shell/icons.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {

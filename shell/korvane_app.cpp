@@ -9,7 +9,7 @@
 #include "shell/about_dialog.h"
 #include "shell/app_settings.h"
 #include "shell/child_frame.h"
-#include "shell/command_ids.h"
+#include "views/command_ids.h"
 #include "shell/display_state.h"
 #include "shell/icons.h"
 #include "shell/korvane_doc.h"
@@ -78,8 +78,7 @@ bool CKorvaneApp::InitInstance() {
 void CKorvaneApp::RegisterTemplates() {
   templates_.clear();
   for (const ViewKindInfo& info : ViewKinds()) {
-    CMultiDocTemplate::ViewFactory viewFactory;
-    if (info.factory) viewFactory = info.factory;
+    CMultiDocTemplate::ViewFactory viewFactory = ViewFactoryOf(info.kind);
     templates_.push_back(std::make_unique<CMultiDocTemplate>(
         info.resourceId, [] { return std::make_unique<CKorvaneDoc>(); },
         [] { return new CChildFrame; }, viewFactory, korvane::kDocString,

@@ -8,7 +8,7 @@
 #include "engine/format.h"
 #include "engine/message_hook.h"
 #include "shell/app_settings.h"
-#include "shell/command_ids.h"
+#include "views/command_ids.h"
 
 std::string CKorvaneDoc::SchedulePath() {
   std::string path = AppSettings::Instance().ProgramDirectory();

@@ -17,7 +17,7 @@
 #include "framework/mdi_child.h"
 #include "framework/view.h"
 #include "shell/app_settings.h"
-#include "shell/command_ids.h"
+#include "views/command_ids.h"
 #include "shell/display_state.h"
 #include "shell/icons.h"
 #include "shell/korvane_app.h"
@@ -35,7 +35,8 @@ struct CommandText {
   const char* prompt;  // "status line\ntool tip"
 };
 
-// Every command of the main menu and the tool bars.
+// The commands of the main menu and the tool bars that open no view (the
+// view commands are the rows of the view kind table).
 constexpr CommandText kCommands[] = {
     {ID_FILE_CLOSE, "閉じる(&C)", "作業中のﾌｧｲﾙを閉じる\n閉じる"},
     {ID_APP_EXIT, "Korvaneの終了(&X)", "Korvaneを終了\n終了"},
@@ -44,45 +45,8 @@ constexpr CommandText kCommands[] = {
     {ID_QBAR, "Q暦ツール ﾊﾞｰ(&Q)", "Q暦ツール ﾊﾞｰの表示/非表示\nQ暦ツール ﾊﾞｰの表示/非表示"},
     {ID_GBAR, "G暦ツール ﾊﾞｰ(&G)", "G暦ツール ﾊﾞｰの表示/非表示\nG暦ツール ﾊﾞｰの表示/非表示"},
     {ID_SHOW_MAIN, "本体の表示(&B)", "ウィンドウの表示/非表示\nGウィンドウの表示/非表示"},
-    {32782, "ｸﾞﾚｺﾞﾘｵ暦(&G)", "ｸﾞﾚｺﾞﾘｵ暦を表示します.\nｸﾞﾚｺﾞﾘｵ暦を表示."},
-    {32791, "ｸﾞﾚｺﾞﾘｵ暦／24節気(&S)", "ｸﾞﾚｺﾞﾘｵ暦に24節気を表示します.\nｸﾞﾚｺﾞﾘｵ暦に24節気を表示."},
-    {32792, "ｸﾞﾚｺﾞﾘｵ暦／祝日(&H)", "ｸﾞﾚｺﾞﾘｵ暦に祝日を表示します.\nｸﾞﾚｺﾞﾘｵ暦に祝日を表示."},
-    {32794, "ｸﾞﾚｺﾞﾘｵ暦／六曜日(&W)", "ｸﾞﾚｺﾞﾘｵ暦に六曜日を表示します.\nｸﾞﾚｺﾞﾘｵに六曜日を表示."},
-    {32795, "ｸﾞﾚｺﾞﾘｵ暦／干支(&E)", "ｸﾞﾚｺﾞﾘｵ暦に干支を表示します.\nｸﾞﾚｺﾞﾘｵ暦に干支を表示."},
-    {32796, "ｸﾞﾚｺﾞﾘｵ暦／九星日(&Q)", "ｸﾞﾚｺﾞﾘｵ暦に九星を表示します.\nｸﾞﾚｺﾞﾘｵ暦に九星を表示."},
-    {32793, "ｸﾞﾚｺﾞﾘｵ暦／旧暦(&O)", "ｸﾞﾚｺﾞﾘｵ暦に旧暦を表示します.\nｸﾞﾚｺﾞﾘｵ暦に旧暦を表示."},
-    {32797, "ｸﾞﾚｺﾞﾘｵ暦／一般的暦(&N)", "一般的暦を表示します.\n一般的暦を表示."},
     {ID_MONTH_SETTING, "月の設定(&M)", "暦の表示年/月を指定します.\n暦の表示年/月の指定"},
-    {32787, "旧暦暦(&O)", "旧暦暦を表示します.\n旧暦暦を表示."},
-    {32803, "旧暦暦／24節気(&S)", "旧暦暦に24節気を表示します.\n旧暦暦に24節気を表示."},
-    {32804, "旧暦暦／祝日(&H)", "旧暦暦に祝日を表示します.\n旧暦暦に祝日を表示."},
-    {32798, "旧暦暦／六曜日(&W)", "旧暦暦に六曜日を表示します.\n旧暦暦に六曜日を表示."},
-    {32799, "旧暦暦／干支(&E)", "旧暦暦に干支を表示します.\n旧暦暦に干支を表示."},
-    {32800, "旧暦暦／九星日(&Q)", "旧暦暦に九星を表示します.\n旧暦暦に九星を表示."},
-    {32802, "旧暦暦／ｸﾞﾚｺﾞﾘｵ暦(&G)", "旧暦暦にｸﾞﾚｺﾞﾘｵ暦を表示します.\n旧暦暦にｸﾞﾚｺﾞﾘｵ暦を表示."},
-    {32801, "旧暦暦／一般的暦(&N)", "旧暦暦に一般的暦を表示します.\n旧暦暦に一般的暦を表示."},
-    {32772, "西暦/旧暦対照表(&A)", "西暦と旧暦の対応表を表示します.\n西暦と旧暦の対応表"},
-    {32774, "旧暦/西暦対照表(&Q)", "旧暦と西暦の対応表を表示します.\n旧暦と西暦の対応表"},
-    {32778, "年号リスト(&N)", "年号を表示します.\n年号の表示"},
-    {32775, "24節気リスト(&S)", "24節気を表示します.\n24節気の表示"},
-    {32819, "雑節リスト(&C)", "雑節を表示します.\n雑節の表示"},
-    {32784, "祝日リスト(&H)", "祝日(リスト)を表示します.\n祝日(リスト)の表示"},
-    {32810, "年齢早見表(&G)", "年齢早見表を表示します.\n年齢早見表の表示"},
-    {32818, "年間予定表(&Y)", "年間予定表を表示します.\n年間予定表の表示"},
-    {32813, "月齢(&A)", "月齢を表示します.\n月齢の表示"},
-    {32816, "月の位相(&P)", "月の位相を表示します.\n月の位相を表示"},
-    {32814, "日の出/入時刻(&S)", "日の出/入時刻を表示します.\n日の出/入時刻の表示"},
-    {32815, "月の出/入時刻(&T)", "月の出/入時刻を表示します.\n月の出/入時刻の表示"},
-    {32822, "グリニジ視恒星時(&G)", "グリニジ視恒星時を表示します.\nグリニジ視恒星時"},
     {ID_AREA_SETTING, "月・日の出/入表示地域の設定(&R)", "月・日の出/入表示地域を指定します.\n表示地域の指定"},
-    {32779, "陰陽暦月対照表(&Q)", "陰陽暦月対照表を表示します.\n陰陽暦月対照表の表示"},
-    {32786, "干支リスト(&E)", "干支(リスト)を表示します.\n干支(リスト)の表示"},
-    {32809, "九星の名前ﾘｽﾄ(&T)", "九星の名前(リスト)を表示します.\n九星の名前(リスト)の表示"},
-    {32808, "六曜の名前ﾘｽﾄ(&R)", "六曜の名前(リスト)を表示します.\n六曜の名前(リスト)の表示"},
-    {32807, "月の名前ﾘｽﾄ(&O)", "月の名前(リスト)を表示します.\n月の名前(リスト)の表示"},
-    {32806, "週の名前ﾘｽﾄ(&W)", "週の名前(リスト)を表示します.\n週の名前(リスト)の表示"},
-    {ID_BIRTHDAY_LIST, "誕生石・花の名前リスト(&B)", "誕生石・花の名前(リスト)を表示します.\n誕生石・花の名前(リスト)の表示"},
-    {ID_SENMEI, "宣明暦(&K)", "宣明暦を表示します.\n宣明暦の表示"},
     {ID_WINDOW_CASCADE, "重ねて表示(&C)", "ｳｨﾝﾄﾞｳを重ねて表示\n重ねて表示"},
     {ID_WINDOW_TILE_HORZ, "上下に並べて表示(&T)", "ｳｨﾝﾄﾞｳを上下に並べて表示\n上下に並べて表示"},
     {ID_WINDOW_TILE_VERT, "左右に並べて表示(&V)", "ｳｨﾝﾄﾞｳを左右に並べて表示\n左右に並べて表示"},
@@ -105,13 +69,20 @@ const std::vector<MenuDef>& MainMenu() {
       {"ﾌｧｲﾙ(&F)", {ID_FILE_CLOSE, 0, ID_APP_EXIT}},
       {"表示(&V)", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN}},
       {"ｸﾞﾚｺﾞﾘｵ暦館(&G)",
-       {32782, 32791, 32792, 32794, 32795, 32796, 32793, 32797, 0, ID_MONTH_SETTING}},
-      {"旧暦館(&Q)", {32787, 32803, 32804, 32798, 32799, 32800, 32802, 32801, 0, ID_MONTH_SETTING}},
+       {ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6, ID_G_ETO, ID_G_STAR9, ID_G_QDAY,
+        ID_G_NORMAL, 0, ID_MONTH_SETTING}},
+      {"旧暦館(&Q)",
+       {ID_Q_DAY, ID_Q_SEASON, ID_Q_HOLIDAY, ID_Q_WEEK6, ID_Q_ETO, ID_Q_STAR9, ID_Q_GDAY,
+        ID_Q_NORMAL, 0, ID_MONTH_SETTING}},
       {"ｺﾝﾋﾞﾆ館(&C)",
-       {32772, 32774, 32778, 32775, 32819, 32784, 32810, 32818, 0, ID_MONTH_SETTING}},
-      {"天文館(&A)", {32813, 32816, 32814, 32815, 32822, 0, ID_MONTH_SETTING, ID_AREA_SETTING}},
+       {ID_NO_LIST, ID_ON_LIST, ID_NENGO_LIST, ID_N24_LIST, ID_MISC_SEASON_LIST, ID_HOLIDAY_LIST,
+        ID_AGE_LIST, ID_ANNUAL, 0, ID_MONTH_SETTING}},
+      {"天文館(&A)",
+       {ID_MOON_AGE_LIST, ID_MOON_PHASE_LIST, ID_SUN_TIME_LIST, ID_MOON_TIME_LIST,
+        ID_GREENWICH_LIST, 0, ID_MONTH_SETTING, ID_AREA_SETTING}},
       {"ﾃﾞｰﾀ館(&D)",
-       {32779, 32786, 32809, 32808, 32807, 32806, ID_BIRTHDAY_LIST, ID_SENMEI, 0, ID_MONTH_SETTING}},
+       {ID_OM_LIST, ID_ETO_LIST, ID_STAR9_LIST, ID_WEEK6_LIST, ID_MONTH_LIST, ID_WEEK_LIST,
+        ID_BIRTHDAY_LIST, ID_SENMEI, 0, ID_MONTH_SETTING}},
       {"ｳｨﾝﾄﾞｳ(&W)", {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE}},
       {"ﾍﾙﾌﾟ(&H)", {ID_HELP_INDEX, 0, ID_APP_ABOUT, 0, ID_ONE_POINT, ID_DAY_CALENDAR}},
   };
@@ -146,12 +117,13 @@ CMainFrame::CMainFrame(CKorvaneApp* app) : app_(app) {
 }
 
 void CMainFrame::DefineCommands() {
-  for (const CommandText& command : kCommands) {
-    QAction* action =
-        DefineCommand(command.id, QString::fromUtf8(command.text), QString::fromUtf8(command.prompt));
-    const QIcon icon = CommandIcon(command.id);
+  auto define = [this](int id, const char* text, const char* prompt) {
+    QAction* action = DefineCommand(id, QString::fromUtf8(text), QString::fromUtf8(prompt));
+    const QIcon icon = CommandIcon(id);
     if (!icon.isNull()) action->setIcon(icon);
-  }
+  };
+  for (const CommandText& command : kCommands) define(command.id, command.text, command.prompt);
+  for (const ViewKindInfo& kind : ViewKinds()) define(kind.command, kind.menuText, kind.prompt);
   Command(ID_HELP_INDEX)->setShortcut(QKeySequence(Qt::Key_F1));
   addAction(Command(ID_HELP_INDEX));
 }
@@ -168,7 +140,6 @@ void CMainFrame::BindHandlers() {
   // The view commands: each opens a new child window of its kind, while the
   // kind's view exists.
   for (const ViewKindInfo& info : ViewKinds()) {
-    if (info.command == 0) continue;
     const int command = info.command;
     const ViewKind kind = info.kind;
     OnCommand(command, [this, command] { OpenView(command); });
@@ -220,7 +191,7 @@ void CMainFrame::BindHandlers() {
   EnableCommandWhen(ID_WINDOW_TILE_VERT, anyChild);
   OnCommand(ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); });
   EnableCommandWhen(ID_WINDOW_ARRANGE, anyChild);
-  // 32773 and 32820 belong to the views; 32821 has no handler at all.
+  // ID_MONTH_SETTING and ID_AREA_SETTING belong to the views.
 }
 
 bool CMainFrame::Create() {
@@ -230,12 +201,12 @@ bool CMainFrame::Create() {
                                 ID_ONE_POINT, ID_HELP_INDEX});
   CreateStatusBar(QString::fromUtf8(kIdleMessage), {"ｶﾅ", "CAP", "NUM", "SCRL"});
   gregorianBar_ = CreateToolBar("GregorianBar", QStringLiteral("ｸﾞﾚｺﾞﾘｵ暦"), QSize(32, 32),
-                                {ID_GBAR_TITLE, 0, 32782, 32791, 32792, 32794, 32795, 32796, 32793,
-                                 32797});
+                                {ID_GBAR_TITLE, 0, ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6,
+                                 ID_G_ETO, ID_G_STAR9, ID_G_QDAY, ID_G_NORMAL});
   gregorianBar_->hide();
   lunarBar_ = CreateToolBar("LunarBar", QStringLiteral("旧暦暦"), QSize(32, 32),
-                            {ID_QBAR_TITLE, 0, 32787, 32803, 32804, 32798, 32799, 32800, 32802,
-                             32801});
+                            {ID_QBAR_TITLE, 0, ID_Q_DAY, ID_Q_SEASON, ID_Q_HOLIDAY, ID_Q_WEEK6,
+                             ID_Q_ETO, ID_Q_STAR9, ID_Q_GDAY, ID_Q_NORMAL});
   lunarBar_->hide();
   if (!standardBar_ || !gregorianBar_ || !lunarBar_ || !statusBar()) return false;
 

@@ -6,37 +6,9 @@
 
 namespace korvane {
 
-YearRange YearRangeOfKind(int rangeKind) {
-  switch (rangeKind) {
-    // January 594 is the first month whose leading days (December 593) all
-    // have a lunisolar date and a sexagenary day index; December 2050 is the
-    // last whose trailing days (January 2051) do, and lunisolar 2050's last
-    // month is the last whose following month lies in the table.
-    case 0:
-    case 1:
-      return {594, 2050};
-    // The solar-term formula covers 1851..2051; a lunisolar month of 2050
-    // ends in 2051 at the latest.
-    case 2:
-      return {1851, 2050};
-    // The nine-star day of a December 1852 leading day needs the terms of
-    // 1851, and 1853..2050 keeps the conversion tables' own clamp.
-    case 3:
-      return {1853, 2050};
-    // The astronomy tables are computed and checked for these years.
-    case 4:
-      return {1975, 2050};
-    // The Senmyo calendar's reconstructed years.
-    case 5:
-      return {862, 1684};
-    default:
-      return {594, 2050};
-  }
-}
-
-YearMonthDialogState::YearMonthDialogState(int mode, int rangeKind, int year, int month,
-                                           int presetArea)
-    : year_(year), month_(month), mode_(mode), range_(YearRangeOfKind(rangeKind)) {
+YearMonthDialogState::YearMonthDialogState(int mode, YearRangeKind rangeKind, int year,
+                                           int month, int presetArea)
+    : year_(year), month_(month), mode_(mode), range_(YearRangeOf(rangeKind)) {
   if (presetArea >= 0) area_ = presetArea;
   if (mode_ == kModeLunarMonth) lunisolar_ = std::make_unique<LunisolarTable>();
 }
@@ -158,7 +130,7 @@ QString StepBox::Text() const { return lineEdit()->text(); }
 
 using korvane::YearMonthDialogState;
 
-CYearMonthDialog::CYearMonthDialog(int mode, int rangeKind, int year, int month, int presetArea,
+CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, int year, int month, int presetArea,
                                    QWidget* parent)
     : QDialog(parent), state_(mode, rangeKind, year, month, presetArea) {
   const QFont font = korvane::DialogFont();

@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "views/year_range.h"
+
 class LunisolarTable;
 class QComboBox;
 class QLabel;
@@ -19,37 +21,14 @@ class QPushButton;
 
 namespace korvane {
 
-// The dialog's view modes.
-enum YearMonthMode {
-  kModeGregorianMonth = 0,  // year and month
-  kModeLunarMonth = 1,      // year and lunisolar month index (13 with a leap month)
-  kModeGregorianYear = 10,  // year only
-  kModeLunarYear = 11,      // year only, lunisolar
-  kModeMonthAndPlace = 20,  // year, month and observing place
-};
-
-// The years a view of each range kind can show, both ends included, with
-// every leading and trailing day and every attribute computed without a
-// range message (see the "Year ranges" section of README.md):
-//   0: 594..2050   plain and 干支 grids, lunisolar month table
-//   1: 594..2050   grids that need the lunisolar date of every cell
-//   2: 1851..2050  solar terms
-//   3: 1853..2050  holidays, nine stars, the combined grids, conversion tables
-//   4: 1975..2050  astronomy tables
-//   5: 862..1684   Senmyo calendar
-// An unknown kind gets the range of kind 0.
-struct YearRange {
-  int min = 0;
-  int max = 0;
-  bool Contains(int year) const { return min <= year && year <= max; }
-};
-YearRange YearRangeOfKind(int rangeKind);
+// The view modes (YearMonthMode) and the year ranges (YearRangeKind,
+// YearRangeOf) are those of views/year_range.h.
 
 class YearMonthDialogState {
  public:
   // `presetArea` of 0 or more is taken as the place; callers without a place
   // pass -1.  Values passed in are shown unchanged until a spin is used.
-  YearMonthDialogState(int mode, int rangeKind, int year, int month, int presetArea);
+  YearMonthDialogState(int mode, YearRangeKind rangeKind, int year, int month, int presetArea);
   ~YearMonthDialogState();
   YearMonthDialogState(const YearMonthDialogState&) = delete;
   YearMonthDialogState& operator=(const YearMonthDialogState&) = delete;
@@ -136,7 +115,7 @@ class CYearMonthDialog : public QDialog {
  public:
   // Set-up: the view mode, the range kind, the values shown and the preset
   // place (-1 for callers without a place).
-  CYearMonthDialog(int mode, int rangeKind, int year, int month, int presetArea,
+  CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, int year, int month, int presetArea,
                    QWidget* parent = nullptr);
   ~CYearMonthDialog() override;
 

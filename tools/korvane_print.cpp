@@ -21,9 +21,9 @@
 
 #include "engine/calendar_names.h"
 #include "engine/format.h"
-#include "shell/year_month_dialog.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
+#include "views/year_range.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
 int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
   korvane::MonthGridContent content(info.kind);
   korvane::GridToday today{args.todayYear, args.todayMonth, args.todayDay};
-  korvane::YearRange range = korvane::YearRangeOfKind(info.rangeKind);
+  korvane::YearRange range = korvane::YearRangeOf(info.rangeKind());
 
   // Today's month in the kind's calendar gives the defaults.
   int year = 0;
@@ -116,11 +116,11 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
     return Fail(korvane::Format("today (%04d-%02d-%02d) lies outside the years %d..%d of %s; "
                                 "give YEAR and MONTH",
                                 today.year, today.month, today.day, range.min, range.max,
-                                info.className));
+                                info.className()));
   }
   if (!range.Contains(year)) {
     return Fail(korvane::Format("year %d is outside %d..%d for %s", year, range.min, range.max,
-                                info.className));
+                                info.className()));
   }
   if (args.month) {
     month = *args.month;
@@ -132,7 +132,7 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
   int months = content.MonthsInYear(year);
   if (month < 1 || month > months) {
     return Fail(korvane::Format("month %d is outside 1..%d for %s %d", month, months,
-                                info.className, year));
+                                info.className(), year));
   }
   // The text does not depend on the size; this is the size of a new child
   // window, so the page is the one a window would draw.
@@ -145,7 +145,7 @@ void PrintUsage() {
   std::fputs("usage: korvane-print KIND [YEAR [MONTH]] [--today YYYY-MM-DD]\n", stderr);
   std::fputs("kinds:", stderr);
   for (const korvane::GridKindInfo& info : korvane::AllGridKinds())
-    std::fprintf(stderr, " %s", info.className);
+    std::fprintf(stderr, " %s", info.className());
   std::fputs("\n", stderr);
 }
 

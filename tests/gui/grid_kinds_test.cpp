@@ -207,7 +207,7 @@ TEST(GridLayouts, EveryTextFitsBetweenTheFrameLines) {
       for (const DrawOp& op : page.ops) {
         if (op.kind != DrawOp::Kind::Text) continue;
         EXPECT_LE(DisplayWidth(op.text) * op.fontHeight / 2, op.box.width() - 2)
-            << kind.className << " " << op.text << " at " << w << "x" << h;
+            << kind.className() << " " << op.text << " at " << w << "x" << h;
         EXPECT_GE(op.fontHeight, 1);
       }
     }
@@ -234,8 +234,8 @@ TEST(YearRangeEnds, OneMonthFurtherWouldShowARangeMessage) {
     MessageRecorder recorder;
     MonthGridContent content(b.kind);
     content.Page(b.year, b.month, 640, 480, {});
-    EXPECT_FALSE(recorder.messages().empty()) << content.info().className << " " << b.year;
-    const YearRange range = YearRangeOfKind(content.info().rangeKind);
+    EXPECT_FALSE(recorder.messages().empty()) << content.info().className() << " " << b.year;
+    const YearRange range = YearRangeOf(content.info().rangeKind());
     EXPECT_FALSE(range.Contains(b.year));
     EXPECT_LE(std::abs(b.year - (b.year < range.min ? range.min : range.max)), 1);
   }

@@ -20,17 +20,17 @@ TEST_F(GridOpenTest, EachKindOpensFromItsCommandAndTitlesItself) {
   ASSERT_TRUE(Start());
   Frame()->resize(900, 700);
   for (const korvane::GridKindInfo& kind : korvane::AllGridKinds()) {
-    ASSERT_TRUE(Frame()->RouteCommand(kind.commandId)) << kind.className;
+    ASSERT_TRUE(Frame()->RouteCommand(kind.commandId())) << kind.className();
     QApplication::processEvents();
     auto* view = dynamic_cast<MonthGridView*>(Frame()->GetActiveView());
-    ASSERT_NE(view, nullptr) << kind.className;
-    EXPECT_STREQ(view->metaObject()->className(), kind.className);
+    ASSERT_NE(view, nullptr) << kind.className();
+    EXPECT_STREQ(view->metaObject()->className(), kind.className());
     EXPECT_EQ(view->info().kind, kind.kind);
     view->grab();  // a repaint
     const std::string title = Frame()->MDIGetActive()->windowTitle().toStdString();
     EXPECT_EQ(title, view->CurrentPage().title);
-    EXPECT_EQ(title, kind.lunisolar ? std::string(kind.caption) + " 旧暦  2012年 閏 3月"
-                                    : std::string(kind.caption) + " 2015年 2月");
+    EXPECT_EQ(title, kind.lunisolar ? std::string(kind.caption()) + " 旧暦  2012年 閏 3月"
+                                    : std::string(kind.caption()) + " 2015年 2月");
   }
   EXPECT_TRUE(recorder_->messages().empty());
 }

@@ -98,15 +98,15 @@ TEST_F(GridViewTest, EveryKindTitlesItselfWhenPaintedAndSavesAPicture) {
   for (const GridKindInfo& kind : AllGridKinds()) {
     MonthGridView* view = Open(kind.kind);
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->info().className, std::string(kind.className));
-    EXPECT_EQ(view->ResourceId(), kind.resourceId);
+    EXPECT_EQ(view->info().className(), std::string(kind.className()));
+    EXPECT_EQ(view->ResourceId(), kind.resourceId());
     QImage image = view->grab().toImage();
-    EXPECT_EQ(Title(view), view->CurrentPage().title) << kind.className;
+    EXPECT_EQ(Title(view), view->CurrentPage().title) << kind.className();
     const std::string expected =
-        kind.lunisolar ? std::string(kind.caption) + " 旧暦  2012年 閏 3月"
-                       : std::string(kind.caption) + " 2015年 2月";
+        kind.lunisolar ? std::string(kind.caption()) + " 旧暦  2012年 閏 3月"
+                       : std::string(kind.caption()) + " 2015年 2月";
     EXPECT_EQ(Title(view), expected);
-    EXPECT_TRUE(image.save(folder + "/" + kind.className + ".png"));
+    EXPECT_TRUE(image.save(folder + "/" + kind.className() + ".png"));
   }
 }
 
@@ -249,7 +249,7 @@ TEST_F(GridViewTest, TipCommandWritesTheKindsTipNumber) {
   for (GridKind kind : {GridKind::CGDayView, GridKind::CGNormalView, GridKind::CQStar9View}) {
     MonthGridView* view = Open(kind);
     ASSERT_TRUE(view->OnCommand(32789));
-    EXPECT_EQ(AppSettings::Instance().GetOnePoint(), view->info().tipNumber);
+    EXPECT_EQ(AppSettings::Instance().GetOnePoint(), view->info().tipNumber());
   }
   EXPECT_EQ(TipsShown(), 3);
 }

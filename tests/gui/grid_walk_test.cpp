@@ -86,7 +86,7 @@ TEST_P(GridWalk, EveryMonthOfTheRangeEqualsPerCellComputation) {
   MessageRecorder recorder;
   MonthGridContent content(GetParam());
   const GridKindInfo& kind = content.info();
-  const YearRange range = YearRangeOfKind(kind.rangeKind);
+  const YearRange range = YearRangeOf(kind.rangeKind());
   Reference& ref = Ref();
 
   std::map<DateKey, GridCell> previous;  // the cells of the month before
@@ -96,7 +96,7 @@ TEST_P(GridWalk, EveryMonthOfTheRangeEqualsPerCellComputation) {
     for (int month = 1; month <= months && failures < 5; ++month) {
       GridPage page = content.Page(year, month, 350, 280, GridToday{});
       std::map<DateKey, GridCell> current;
-      const std::string where = Format("%s %d/%d", kind.className, year, month);
+      const std::string where = Format("%s %d/%d", kind.className(), year, month);
       long previousDay = -1;
       int expectedDay = 1;
       for (int i = 0; i < 42; ++i) {
@@ -160,11 +160,11 @@ TEST_P(GridWalk, EveryMonthOfTheRangeEqualsPerCellComputation) {
     }
   }
   EXPECT_TRUE(recorder.messages().empty())
-      << kind.className << " showed: " << (recorder.messages().empty() ? "" : recorder.messages()[0]);
+      << kind.className() << " showed: " << (recorder.messages().empty() ? "" : recorder.messages()[0]);
 }
 
 std::string KindName(const ::testing::TestParamInfo<GridKind>& info) {
-  return GridKindInfoOf(info.param).className;
+  return GridKindInfoOf(info.param).className();
 }
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, GridWalk,

@@ -359,7 +359,7 @@ TEST_F(ShellTest, MenusFollowTheActiveView) {
   EXPECT_FALSE(Enabled(ID_FILE_CLOSE));
   const ViewKindInfo* unbuilt = nullptr;
   for (const ViewKindInfo& info : ViewKinds()) {
-    if (info.command != 0 && !info.factory && info.kind != ViewKind::SunTimeList &&
+    if (!ViewFactoryOf(info.kind) && info.kind != ViewKind::SunTimeList &&
         info.kind != ViewKind::NOList && info.kind != ViewKind::N24List && info.kind != ViewKind::Annual)
       unbuilt = &info;
   }

@@ -31,15 +31,17 @@ TEST(YearRanges, EveryKindHasTheDocumentedRange) {
 TEST(YearMonthDialogState, CaptionAndControlsFollowTheMode) {
   struct Case {
     int mode;
-    int kind;
+    YearRangeKind kind;
     const char* caption;
     bool month;
     bool place;
   };
   const Case cases[] = {
-      {0, 0, "西暦 <594～2050>", true, false},   {1, 1, "旧暦 <594～2050>", true, false},
-      {10, 2, "西暦 <1851～2050>", false, false}, {11, 5, "旧暦 <862～1684>", false, false},
-      {20, 4, "西暦 <1975～2050>", true, true},
+      {0, YearRangeKind::DayCount, "西暦 <594～2050>", true, false},
+      {1, YearRangeKind::LunarDate, "旧暦 <594～2050>", true, false},
+      {10, YearRangeKind::SolarTerms, "西暦 <1851～2050>", false, false},
+      {11, YearRangeKind::Senmyo, "旧暦 <862～1684>", false, false},
+      {20, YearRangeKind::Astronomy, "西暦 <1975～2050>", true, true},
   };
   for (const Case& c : cases) {
     YearMonthDialogState state(c.mode, c.kind, 2000, 1, -1);
@@ -52,7 +54,7 @@ TEST(YearMonthDialogState, CaptionAndControlsFollowTheMode) {
 
 TEST(YearMonthDialogState, GregorianYearStepsShowTheFirstOrLastMonth) {
   MessageRecorder recorder;
-  YearMonthDialogState state(0, 0, 1999, 7, -1);
+  YearMonthDialogState state(0, YearRangeKind::DayCount, 1999, 7, -1);
   state.Initialise(39);
   EXPECT_EQ(state.monthText(), "7");
   state.StepYear(+1);
@@ -71,7 +73,7 @@ TEST(YearMonthDialogState, GregorianYearStepsShowTheFirstOrLastMonth) {
   EXPECT_EQ(state.month(), 12);
   EXPECT_EQ(state.year(), 1999);
   EXPECT_EQ(recorder.beeps(), 1);
-  YearMonthDialogState low(0, 0, 2000, 1, -1);
+  YearMonthDialogState low(0, YearRangeKind::DayCount, 2000, 1, -1);
   low.Initialise(39);
   low.StepMonth(-1);
   EXPECT_EQ(low.month(), 1);
@@ -80,13 +82,13 @@ TEST(YearMonthDialogState, GregorianYearStepsShowTheFirstOrLastMonth) {
 
 TEST(YearMonthDialogState, AStepAtTheBoundIsRefusedWithABeep) {
   MessageRecorder recorder;
-  YearMonthDialogState state(0, 3, 2050, 6, -1);
+  YearMonthDialogState state(0, YearRangeKind::NineStars, 2050, 6, -1);
   state.Initialise(39);
   state.StepYear(+1);
   EXPECT_EQ(recorder.beeps(), 1);
   EXPECT_EQ(state.year(), 2050);
   EXPECT_EQ(state.month(), 6);  // a refused step moves nothing
-  YearMonthDialogState low(0, 3, 1853, 6, -1);
+  YearMonthDialogState low(0, YearRangeKind::NineStars, 1853, 6, -1);
   low.Initialise(39);
   low.StepYear(-1);
   EXPECT_EQ(recorder.beeps(), 2);
@@ -96,14 +98,14 @@ TEST(YearMonthDialogState, AStepAtTheBoundIsRefusedWithABeep) {
 
 TEST(YearMonthDialogState, AYearPassedInOutsideTheRangeIsShownThenClamped) {
   MessageRecorder recorder;
-  YearMonthDialogState state(0, 3, 1700, 4, -1);
+  YearMonthDialogState state(0, YearRangeKind::NineStars, 1700, 4, -1);
   state.Initialise(39);
   EXPECT_EQ(state.year(), 1700);  // shown unchanged until a spin is used
   state.StepYear(+1);
   EXPECT_EQ(recorder.beeps(), 1);
   EXPECT_EQ(state.year(), 1853);
   EXPECT_EQ(state.month(), 1);
-  YearMonthDialogState high(0, 3, 2100, 4, -1);
+  YearMonthDialogState high(0, YearRangeKind::NineStars, 2100, 4, -1);
   high.Initialise(39);
   high.StepYear(-1);
   EXPECT_EQ(high.year(), 2050);
@@ -115,7 +117,7 @@ TEST(YearMonthDialogState, LunisolarMonthTextNamesTheLeapMonth) {
   LunisolarTable table;
   // 597 repeats its fifth month (leap position 6); 2012 its third (position 4).
   ASSERT_EQ(table.LeapPosition(2012), 4);
-  YearMonthDialogState state(1, 1, 2012, 3, -1);
+  YearMonthDialogState state(1, YearRangeKind::LunarDate, 2012, 3, -1);
   state.Initialise(39);
   EXPECT_EQ(state.monthMax(), 13);
   EXPECT_EQ(state.leapIndex(), 4);
@@ -141,7 +143,7 @@ TEST(YearMonthDialogState, SteppingDownIntoALeapYearLandsOnIndexThirteen) {
   LunisolarTable table;
   ASSERT_EQ(table.HasLeapMonth(2012), 1);
   ASSERT_EQ(table.HasLeapMonth(2013), 0);
-  YearMonthDialogState state(1, 1, 2013, 5, -1);
+  YearMonthDialogState state(1, YearRangeKind::LunarDate, 2013, 5, -1);
   state.Initialise(39);
   EXPECT_EQ(state.monthMax(), 12);
   state.StepYear(-1);
@@ -164,7 +166,7 @@ TEST(YearMonthDialogState, EveryYearOfTheRangeHasItsMonthsInOrder) {
   // month without a gap, and no range message is ever shown.
   MessageRecorder recorder;
   LunisolarTable table;
-  YearMonthDialogState state(1, 1, 2050, 1, -1);
+  YearMonthDialogState state(1, YearRangeKind::LunarDate, 2050, 1, -1);
   state.Initialise(39);
   for (int year = 2050; year >= 594; --year) {
     ASSERT_EQ(state.year(), year);
@@ -191,7 +193,7 @@ TEST(YearMonthDialogState, EveryYearOfTheRangeHasItsMonthsInOrder) {
 }
 
 TEST(YearMonthDialogState, PlaceIsTheSharedAreaUntilOneIsPicked) {
-  YearMonthDialogState state(20, 4, 2020, 5, 12);
+  YearMonthDialogState state(20, YearRangeKind::Astronomy, 2020, 5, 12);
   EXPECT_EQ(state.area(), 12);
   state.Initialise(39);
   EXPECT_EQ(state.area(), 39);
@@ -226,7 +228,7 @@ QWidget* Control(CYearMonthDialog& dialog, const char* id) {
 }
 
 TEST(YearMonthDialogWindow, ModeTenShowsOnlyTheYear) {
-  CYearMonthDialog dialog(10, 2, 2000, 0, -1);
+  CYearMonthDialog dialog(10, YearRangeKind::SolarTerms, 2000, 0, -1);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("西暦 <1851～2050>"));
   EXPECT_FALSE(Control(dialog, "1016")->isHidden());
   EXPECT_TRUE(Control(dialog, "1018")->isHidden());
@@ -240,7 +242,7 @@ TEST(YearMonthDialogWindow, ModeTenShowsOnlyTheYear) {
 
 TEST(YearMonthDialogWindow, SpinsStepTheStateAndRewriteTheBoxes) {
   MessageRecorder recorder;
-  CYearMonthDialog dialog(1, 1, 2013, 5, -1);
+  CYearMonthDialog dialog(1, YearRangeKind::LunarDate, 2013, 5, -1);
   EXPECT_EQ(dialog.monthBox()->Text(), QStringLiteral("5"));
   dialog.yearBox()->stepBy(-1);
   EXPECT_EQ(dialog.yearBox()->Text(), QStringLiteral("2012"));
@@ -262,7 +264,7 @@ TEST(YearMonthDialogWindow, PickingAPlaceWritesAreaCodeAtOnceOnOk) {
   const int savedArea = AreaCode;
   AreaCode = 39;
   {
-    CYearMonthDialog dialog(20, 4, 2020, 5, 39);
+    CYearMonthDialog dialog(20, YearRangeKind::Astronomy, 2020, 5, 39);
     auto* list = static_cast<QComboBox*>(Control(dialog, "1025"));
     EXPECT_FALSE(list->isHidden());
     EXPECT_EQ(list->count(), 87);
@@ -277,7 +279,7 @@ TEST(YearMonthDialogWindow, PickingAPlaceWritesAreaCodeAtOnceOnOk) {
   }
   {
     // A second use that is cancelled leaves the setting as it is.
-    CYearMonthDialog dialog(20, 4, 2020, 5, 12);
+    CYearMonthDialog dialog(20, YearRangeKind::Astronomy, 2020, 5, 12);
     auto* list = static_cast<QComboBox*>(Control(dialog, "1025"));
     list->setCurrentIndex(30);
     emit list->activated(30);
@@ -290,9 +292,9 @@ TEST(YearMonthDialogWindow, PickingAPlaceWritesAreaCodeAtOnceOnOk) {
 TEST(YearMonthDialogWindow, SavesAPicture) {
   const QString folder = QStringLiteral(KORVANE_BINARY_DIR "/grid_png");
   QDir().mkpath(folder);
-  CYearMonthDialog lunar(1, 1, 2012, 4, -1);
+  CYearMonthDialog lunar(1, YearRangeKind::LunarDate, 2012, 4, -1);
   EXPECT_TRUE(lunar.grab().toImage().save(folder + "/dialog-mode1.png"));
-  CYearMonthDialog place(20, 4, 2020, 5, 39);
+  CYearMonthDialog place(20, YearRangeKind::Astronomy, 2020, 5, 39);
   EXPECT_TRUE(place.grab().toImage().save(folder + "/dialog-mode20.png"));
 }
 

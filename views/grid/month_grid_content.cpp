@@ -68,9 +68,9 @@ MonthGridContent::MonthGridContent(GridKind kind)
 MonthGridContent::~MonthGridContent() = default;
 
 std::string MonthGridContent::Title(int year, int month) const {
-  if (!info_->lunisolar) return Format("%s %d年 %d月", info_->caption, year, month);
+  if (!info_->lunisolar) return Format("%s %d年 %d月", info_->caption(), year, month);
   const char* label = engines_->lunisolar->MonthLabel(year, month);
-  return Format("%s 旧暦  %d年 %s月", info_->caption, year, label ? label : "");
+  return Format("%s 旧暦  %d年 %s月", info_->caption(), year, label ? label : "");
 }
 
 int MonthGridContent::MonthsInYear(int year) const {

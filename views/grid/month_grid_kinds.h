@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "views/view_kind_table.h"
+
 namespace korvane {
 
 // In the order of the view registry.
@@ -50,26 +52,33 @@ enum class LowerText {
   GregorianDate,  // "新%02d/%02d": Gregorian month and day
 };
 
+// What a month-grid kind writes into its cells; everything else about the
+// kind (class name, caption, tip, year range, resource, command) is its
+// row in the view kind table.
 struct GridKindInfo {
   GridKind kind;
-  const char* className;  // "CGDayView"
-  const char* caption;    // first field of the window title
+  ViewKind view;
   bool lunisolar;         // cells numbered by the lunisolar calendar
   UpperText upper;
   LowerText lower;
-  int tipNumber;          // written to `onepoint` by command 32789
-  int rangeKind;          // year range of the year/month dialog
-  int resourceId;         // menu and icon
-  int commandId;          // the command that opens the kind
 
   bool twoLine() const { return lower != LowerText::None; }
+  const ViewKindInfo& row() const { return ViewKindInfoOf(view); }
+  const char* className() const { return row().className; }
+  const char* caption() const { return row().caption; }  // first field of the window title
+  int tipNumber() const { return row().tipTopic; }        // written to `onepoint` by 32789
+  YearRangeKind rangeKind() const { return row().rangeKind; }
+  int resourceId() const { return row().resourceId; }
+  int commandId() const { return row().command; }
   // Year/month dialog mode: 0 Gregorian, 1 lunisolar.
-  int dialogMode() const { return lunisolar ? 1 : 0; }
+  int dialogMode() const { return row().dialogMode; }
 };
 
 std::span<const GridKindInfo> AllGridKinds();
 const GridKindInfo& GridKindInfoOf(GridKind kind);
 // nullptr when no month-grid kind has that class name.
 const GridKindInfo* FindGridKind(std::string_view className);
+// nullptr when the view kind is not a month grid.
+const GridKindInfo* GridKindOfView(ViewKind view);
 
 }  // namespace korvane

@@ -9,6 +9,7 @@
 #include "shell/display_state.h"
 #include "shell/shell_dialogs.h"
 #include "shell/year_month_dialog.h"
+#include "views/command_ids.h"
 
 using korvane::GridKind;
 
@@ -16,9 +17,9 @@ MonthGridView::MonthGridView(GridKind kind)
     : content_(std::make_unique<korvane::MonthGridContent>(kind)),
       // The colours are those of the system when the view is made.
       colors_(korvane::GridSystemColors::FromPalette(palette())) {
-  SetResourceId(content_->info().resourceId);
-  HandleCommand(32773, [this] { ChooseMonth(); });
-  HandleCommand(32789, [this] { ShowTip(); });
+  SetResourceId(content_->info().resourceId());
+  HandleCommand(korvane::ID_MONTH_SETTING, [this] { ChooseMonth(); });
+  HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
 }
 
 MonthGridView::~MonthGridView() = default;
@@ -35,7 +36,7 @@ bool MonthGridView::OnCreate() {
   // further (a plain calendar in 1700, then a nine-star calendar, which
   // cannot compute that year): start inside this kind's own years, so the
   // view never asks its engine objects for a year they do not cover.
-  const korvane::YearRange range = korvane::YearRangeOfKind(info().rangeKind);
+  const korvane::YearRange range = korvane::YearRangeOf(info().rangeKind());
   year_ = std::clamp(shared.year, range.min, range.max);
   month_ = std::clamp(shared.month, 1, content_->MonthsInYear(year_));
   logFont_ = FontMaker::DefaultLogFont();
@@ -69,7 +70,7 @@ void MonthGridView::OnRButtonDown(QPoint) { ChooseMonth(); }
 
 void MonthGridView::ChooseMonth() {
   const korvane::GridKindInfo& kind = info();
-  CYearMonthDialog dialog(kind.dialogMode(), kind.rangeKind, year_, month_, -1, this);
+  CYearMonthDialog dialog(kind.dialogMode(), kind.rangeKind(), year_, month_, -1, this);
   if (korvane::DoModal(dialog) != QDialog::Accepted) return;
   year_ = dialog.year();
   month_ = dialog.month();
@@ -81,7 +82,7 @@ void MonthGridView::ChooseMonth() {
 }
 
 void MonthGridView::ShowTip() {
-  AppSettings::Instance().SetOnePoint(info().tipNumber);
+  AppSettings::Instance().SetOnePoint(info().tipNumber());
   if (korvane::TipsRunner tips = korvane::Dialogs().tips) tips(this);
 }
 

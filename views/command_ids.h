@@ -1,0 +1,78 @@
+#pragma once
+// Command ids of the menus and tool bars, and the program's fixed texts.
+// Plain constants, no Qt: the view kind table, the shell and korvane-print
+// name every command by these.
+namespace korvane {
+
+// The framework's standard commands.
+constexpr int ID_FILE_CLOSE = 57602;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_VIEW_TOOLBAR = 59392;
+constexpr int ID_VIEW_STATUS_BAR = 59393;
+constexpr int ID_WINDOW_ARRANGE = 57649;
+constexpr int ID_WINDOW_CASCADE = 57650;
+constexpr int ID_WINDOW_TILE_HORZ = 57651;
+constexpr int ID_WINDOW_TILE_VERT = 57652;
+
+// The program's own commands.
+constexpr int ID_MONTH_SETTING = 32773;   // 月の設定 (the active view)
+constexpr int ID_AREA_SETTING = 32820;    // 表示地域の設定 (the active rise/set view)
+constexpr int ID_HELP_INDEX = 32781;      // 目次, F1
+constexpr int ID_ONE_POINT = 32789;       // ワンポイント
+constexpr int ID_DAY_CALENDAR = 32805;    // 日めくりカレンダー
+constexpr int ID_QBAR = 32811;            // Q暦ツール ﾊﾞｰ
+constexpr int ID_GBAR = 32812;            // G暦ツール ﾊﾞｰ
+constexpr int ID_SHOW_MAIN = 32817;       // 本体の表示
+
+// The commands that open a view, one per view kind (named after the kind).
+constexpr int ID_G_DAY = 32782;             // CGDayView
+constexpr int ID_G_SEASON = 32791;          // CGSeasonView
+constexpr int ID_G_HOLIDAY = 32792;         // CGHolidayView
+constexpr int ID_G_WEEK6 = 32794;           // CGWeek6View
+constexpr int ID_G_ETO = 32795;             // CGEtoView
+constexpr int ID_G_QDAY = 32793;            // CGQDayView
+constexpr int ID_G_STAR9 = 32796;           // CGStar9View
+constexpr int ID_G_NORMAL = 32797;          // CGNormalView
+constexpr int ID_Q_DAY = 32787;             // CQDayView
+constexpr int ID_Q_WEEK6 = 32798;           // CQWeek6View
+constexpr int ID_Q_ETO = 32799;             // CQEtoView
+constexpr int ID_Q_STAR9 = 32800;           // CQStar9View
+constexpr int ID_Q_GDAY = 32802;            // CQGDayView
+constexpr int ID_Q_SEASON = 32803;          // CQSeasonView
+constexpr int ID_Q_HOLIDAY = 32804;         // CQHolidayView
+constexpr int ID_Q_NORMAL = 32801;          // CQNormalView
+constexpr int ID_NO_LIST = 32772;           // CNOListView
+constexpr int ID_ON_LIST = 32774;           // CONListView
+constexpr int ID_N24_LIST = 32775;          // CN24ListView
+constexpr int ID_HOLIDAY_LIST = 32784;      // CHolidayListView
+constexpr int ID_ETO_LIST = 32786;          // CEtoListView
+constexpr int ID_OM_LIST = 32779;           // COMListView
+constexpr int ID_NENGO_LIST = 32778;        // CNengoListView
+constexpr int ID_SENMEI = 32821;            // CSenmeiListView (宣明暦)
+constexpr int ID_WEEK_LIST = 32806;         // CWeekListView
+constexpr int ID_WEEK6_LIST = 32808;        // CWeek6ListView
+constexpr int ID_STAR9_LIST = 32809;        // CStar9ListView
+constexpr int ID_MONTH_LIST = 32807;        // CMonthListView
+constexpr int ID_AGE_LIST = 32810;          // CAgeListView
+constexpr int ID_MOON_AGE_LIST = 32813;     // CMoonAgeListView
+constexpr int ID_SUN_TIME_LIST = 32814;     // CSunTimeListView
+constexpr int ID_MOON_TIME_LIST = 32815;    // CMoonTimeListView
+constexpr int ID_MOON_PHASE_LIST = 32816;   // CMoonPhaseListView
+constexpr int ID_ANNUAL = 32818;            // CAnnualView
+constexpr int ID_MISC_SEASON_LIST = 32819;  // CMiscSeasonList
+constexpr int ID_GREENWICH_LIST = 32822;    // CGreenwichListView
+constexpr int ID_BIRTHDAY_LIST = 32852;     // CBirthdayListView
+
+// The first buttons of the calendar bars: they open nothing.
+constexpr int ID_GBAR_TITLE = 43001;      // first button of the G暦 bar
+constexpr int ID_QBAR_TITLE = 43002;      // first button of the Q暦 bar
+
+// Texts.
+inline constexpr const char* kAppTitle = "コルヴァン V4.04";            // strings 128, 57344
+inline constexpr const char* kIdleMessage = "ﾍﾙﾌﾟを表示するには [F1] を押してください。";  // 57345
+inline constexpr const char* kHelpHint = "靑色の文字をマウスで指定して下さい。";
+inline constexpr const char* kFileUnreadable = "ファイル を読み出し出来ません.";
+inline constexpr const char* kDocString = "コルヴァン";
+
+}  // namespace korvane
