@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
@@ -362,6 +363,9 @@ QMenu* CMDIFrameWnd::AddMenu(const QString& title) {
 }
 
 void CMDIFrameWnd::AddMenuItems(QMenu* menu, const std::vector<int>& ids) {
+  // Qt sends no status tip for a disabled item; the filter shows its prompt
+  // (installing it twice keeps one).
+  menu->installEventFilter(this);
   for (int id : ids) {
     if (id == 0) {
       menu->addSeparator();
@@ -604,6 +608,19 @@ void CMDIFrameWnd::changeEvent(QEvent* event) {
 }
 
 bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
+  if (auto* menu = qobject_cast<QMenu*>(watched)) {
+    if (event->type() == QEvent::MouseMove) {
+      const QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      // An enabled item's prompt comes from Qt itself.
+      if (action && !action->isEnabled() && !action->isSeparator())
+        SetMessageText(action->statusTip().isEmpty() ? idleText_ : action->statusTip());
+      else if (!action || action->isSeparator())
+        SetMessageText(idleText_);
+    } else if (event->type() == QEvent::Hide) {
+      SetMessageText(idleText_);
+    }
+    return QMainWindow::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyRelease) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock ||

@@ -1,12 +1,13 @@
 #include "framework/profile.h"
 
 #include "engine/atomic_file.h"
+#include "engine/file_read.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -31,15 +32,40 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+struct FileLines {
+  ReadStatus status = ReadStatus::Missing;
+  bool bom = false;  // kept when the file is written back
   std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+};
+
+// A file that is not a regular file of sensible size reads as no lines;
+// `status` tells the writer not to replace it.
+FileLines ReadLines(const std::string& path) {
+  FileLines result;
+  std::string bytes;
+  result.status = ReadRegularFile(path, kSettingsFileLimit, bytes);
+  const std::string_view text = WithoutUtf8Bom(bytes);
+  result.bom = text.size() != bytes.size();
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    result.lines.emplace_back(line);
+    start = end + 1;
   }
-  return lines;
+  return result;
+}
+
+const char* ReadFailure(ReadStatus status) {
+  switch (status) {
+    case ReadStatus::NotRegular: return "通常のファイルではありません.";
+    case ReadStatus::TooLarge: return "ファイルが大きすぎます.";
+    default: return "ファイルを読み出せません.";
+  }
 }
 
 // "[name]" gives name; anything else gives nothing.
@@ -66,7 +92,7 @@ std::optional<std::string> ProfileFile::Read(const std::string& section,
                                              const std::string& key) const {
   if (path_.empty()) return std::nullopt;
   bool inSection = false;
-  for (const std::string& line : ReadLines(path_)) {
+  for (const std::string& line : ReadLines(path_).lines) {
     if (auto name = SectionName(line)) {
       inSection = EqualNoCase(*name, section);
       continue;
@@ -106,11 +132,18 @@ int ProfileFile::GetProfileInt(const std::string& section, const std::string& ke
 bool ProfileFile::WriteProfileString(const std::string& section, const std::string& key,
                                      const std::string& value) {
   if (path_.empty()) return false;
+  // After one failure the file is left alone: the reason has been given,
+  // and every later change would only fail the same way.
+  if (!writeError_.empty()) return false;
   // A line break inside a value would make a line of its own.
   std::string clean;
   for (char c : value) clean += (c == '\n' || c == '\r') ? ' ' : c;
 
-  std::vector<std::string> lines = ReadLines(path_);
+  FileLines file = ReadLines(path_);
+  // What could not be read whole must not be replaced by a few lines.
+  if (file.status != ReadStatus::Ok && file.status != ReadStatus::Missing)
+    return WriteFailed(ReadFailure(file.status));
+  std::vector<std::string>& lines = file.lines;
   const std::string entry = key + "=" + clean;
   bool inSection = false;
   long sectionEnd = -1;  // index after the last line of the section
@@ -141,9 +174,17 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
     }
   }
 
-  std::string text;
+  std::string text(file.bom ? kUtf8Bom : std::string_view());
   for (const std::string& line : lines) text += line + '\n';
-  return ReplaceFileContents(path_, text);
+  std::string reason;
+  if (!ReplaceFileContents(path_, text, &reason)) return WriteFailed(reason);
+  return true;
+}
+
+bool ProfileFile::WriteFailed(const std::string& reason) {
+  writeError_ = reason.empty() ? std::string("ファイルに書き込めません.") : reason;
+  if (onWriteFailure_) onWriteFailure_(writeError_);
+  return false;
 }
 
 bool ProfileFile::WriteProfileInt(const std::string& section, const std::string& key, int value) {

@@ -26,6 +26,7 @@ CKorvaneApp::CKorvaneApp() {
 }
 
 CKorvaneApp::~CKorvaneApp() {
+  AppSettings::Instance().Profile().SetWriteFailureHandler(nullptr);
   // The frame (and its views) before the templates that made them.
   mainFrame_.reset();
   templates_.clear();
@@ -58,6 +59,12 @@ bool CKorvaneApp::InitInstance() {
   auto frame = std::make_unique<CMainFrame>(this);
   if (!frame->Create()) return false;
   mainFrame_ = std::move(frame);
+  // A settings file that cannot be written is said once; the program goes
+  // on with the values it read (the store stops trying).
+  settings.Profile().SetWriteFailureHandler([frame = mainFrame_.get()](const std::string& reason) {
+    frame->SetMessageText(QString::fromStdString(
+        korvane::Format("%s %s", "設定を保存できません:", reason.c_str())));
+  });
 
   // 6. Shown, in the state the placement asked for, and painted at once.
   mainFrame_->show();

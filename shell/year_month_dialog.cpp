@@ -120,7 +120,11 @@ StepBox::StepBox(QWidget* parent) : QAbstractSpinBox(parent) {
   setKeyboardTracking(false);
 }
 
-void StepBox::stepBy(int steps) { emit stepped(steps); }
+void StepBox::stepBy(int steps) {
+  // Qt asks for 10 at once on PageUp/PageDown, Ctrl+arrows and a Ctrl+wheel
+  // turn; the up-down control this box stands for only ever steps by one.
+  if (steps != 0) emit stepped(steps > 0 ? 1 : -1);
+}
 
 void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
 

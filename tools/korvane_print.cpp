@@ -1,7 +1,7 @@
 // korvane-print: what a view kind shows, on standard output, without a
 // window.
 //
-//   korvane-print KIND [YEAR [MONTH]] [--today YYYY-MM-DD]
+//   korvane-print [OPTIONS] KIND [YEAR [MONTH]]
 //
 // KIND is the view class name (CGDayView, CQNormalView, ...).  YEAR and
 // MONTH default to today's month; for the lunisolar kinds MONTH is the
@@ -10,13 +10,15 @@
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
-// standard error and exit status 2.
-#include <cerrno>
+// standard error and exit status 2; --help prints the usage on standard
+// output and exits 0.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/calendar_names.h"
@@ -43,59 +45,75 @@ int Fail(const std::string& message) {
   return kUsageError;
 }
 
-// A whole decimal number that fits an int, nothing else.
-bool ParseInt(const char* text, int& value) {
-  if (*text == '\0') return false;
-  errno = 0;
-  char* end = nullptr;
-  long v = std::strtol(text, &end, 10);
-  if (*end != '\0' || errno == ERANGE || v < -1000000 || v > 1000000) return false;
-  value = static_cast<int>(v);
+// An argument as it may appear inside a one-line message: control bytes
+// are written as \xNN.
+std::string Echo(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    if (c < 0x20 || c == 0x7f) out += korvane::Format("\\x%02X", c);
+    else out += static_cast<char>(c);
+  }
+  return out;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A decimal number of at most seven digits, optionally negative: no blanks,
+// no plus sign, nothing after it.
+bool ParseInt(const std::string& text, int& value) {
+  const std::string_view digits = std::string_view(text).substr(!text.empty() && text[0] == '-');
+  if (!AllDigits(digits) || digits.size() > 7) return false;
+  value = std::atoi(text.c_str());
   return true;
 }
 
-// YYYY-MM-DD, a real Gregorian date.
+// YYYY-MM-DD, digits only, a real Gregorian date.
 bool ParseDate(const std::string& text, int& y, int& m, int& d) {
-  unsigned a = 0, b = 0, c = 0;
-  char tail = 0;
-  if (std::sscanf(text.c_str(), "%4u-%2u-%2u%c", &a, &b, &c, &tail) != 3) return false;
-  if (text.size() != 10) return false;
-  y = static_cast<int>(a);
-  m = static_cast<int>(b);
-  d = static_cast<int>(c);
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  const std::string_view t(text);
+  if (!AllDigits(t.substr(0, 4)) || !AllDigits(t.substr(5, 2)) || !AllDigits(t.substr(8, 2)))
+    return false;
+  y = std::atoi(text.substr(0, 4).c_str());
+  m = std::atoi(text.substr(5, 2).c_str());
+  d = std::atoi(text.substr(8, 2).c_str());
   return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= CalendarNames::MonthLength(y, m);
 }
 
 // Fills `args`; returns an error text, empty when the arguments are good.
+// Options may stand anywhere; before the kind, anything starting with '-'
+// is an option, after it a negative number is a (bad) year or month.
 std::string ParseArguments(int argc, char** argv, Arguments& args) {
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
+    std::string date;
     if (arg == "--today") {
       if (i + 1 >= argc) return "--today needs a date YYYY-MM-DD";
-      arg = argv[++i];
-      if (!ParseDate(arg, args.todayYear, args.todayMonth, args.todayDay))
-        return "not a date YYYY-MM-DD: " + arg;
+      date = argv[++i];
     } else if (arg.rfind("--today=", 0) == 0) {
-      std::string date = arg.substr(8);
-      if (!ParseDate(date, args.todayYear, args.todayMonth, args.todayDay))
-        return "not a date YYYY-MM-DD: " + date;
-    } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
-      return "unknown option " + arg;
+      date = arg.substr(8);
+    } else if (arg.size() > 1 && arg[0] == '-' &&
+               (positional.empty() || !(arg[1] >= '0' && arg[1] <= '9'))) {
+      return "unknown option " + Echo(arg);
     } else {
       positional.push_back(arg);
+      continue;
     }
+    if (!ParseDate(date, args.todayYear, args.todayMonth, args.todayDay))
+      return "not a date YYYY-MM-DD: " + Echo(date);
   }
   if (positional.empty()) return "no view kind given";
   if (positional.size() > 3) return "too many arguments";
   args.kind = positional[0];
   int value = 0;
   if (positional.size() >= 2) {
-    if (!ParseInt(positional[1].c_str(), value)) return "not a year: " + positional[1];
+    if (!ParseInt(positional[1], value)) return "not a year: " + Echo(positional[1]);
     args.year = value;
   }
   if (positional.size() >= 3) {
-    if (!ParseInt(positional[2].c_str(), value)) return "not a month: " + positional[2];
+    if (!ParseInt(positional[2], value)) return "not a month: " + Echo(positional[2]);
     args.month = value;
   }
   return {};
@@ -110,17 +128,22 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
   int year = 0;
   int month = 0;
   bool todayKnown = content.MonthOfDate(today.year, today.month, today.day, year, month);
+  // Years and months are the kind's own: say which calendar's they are.
+  const char* calendar = info.lunisolar ? "lunisolar" : "Gregorian";
   if (args.year) {
     year = *args.year;
-  } else if (!todayKnown || !range.Contains(year)) {
-    return Fail(korvane::Format("today (%04d-%02d-%02d) lies outside the years %d..%d of %s; "
-                                "give YEAR and MONTH",
-                                today.year, today.month, today.day, range.min, range.max,
-                                info.className()));
+  } else if (!todayKnown) {
+    return Fail(korvane::Format("today (%04d-%02d-%02d) has no %s date; give YEAR and MONTH",
+                                today.year, today.month, today.day, calendar));
+  } else if (!range.Contains(year)) {
+    return Fail(korvane::Format("today (%04d-%02d-%02d) lies in the %s year %d, outside the "
+                                "years %d..%d of %s; give YEAR and MONTH",
+                                today.year, today.month, today.day, calendar, year, range.min,
+                                range.max, info.className()));
   }
   if (!range.Contains(year)) {
-    return Fail(korvane::Format("year %d is outside %d..%d for %s", year, range.min, range.max,
-                                info.className()));
+    return Fail(korvane::Format("%s year %d is outside %d..%d for %s", calendar, year, range.min,
+                                range.max, info.className()));
   }
   if (args.month) {
     month = *args.month;
@@ -131,8 +154,8 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
   }
   int months = content.MonthsInYear(year);
   if (month < 1 || month > months) {
-    return Fail(korvane::Format("month %d is outside 1..%d for %s %d", month, months,
-                                info.className(), year));
+    return Fail(korvane::Format("month %d is outside 1..%d for %s in the %s year %d", month,
+                                months, info.className(), calendar, year));
   }
   // The text does not depend on the size; this is the size of a new child
   // window, so the page is the one a window would draw.
@@ -142,11 +165,14 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
 }
 
 void PrintUsage() {
-  std::fputs("usage: korvane-print KIND [YEAR [MONTH]] [--today YYYY-MM-DD]\n", stderr);
-  std::fputs("kinds:", stderr);
+  std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH]]\n"
+             "  --today YYYY-MM-DD   the day taken as today\n"
+             "  --help               this text\n",
+             stdout);
+  std::fputs("kinds:", stdout);
   for (const korvane::GridKindInfo& info : korvane::AllGridKinds())
-    std::fprintf(stderr, " %s", info.className());
-  std::fputs("\n", stderr);
+    std::fprintf(stdout, " %s", info.className());
+  std::fputs("\n", stdout);
 }
 
 }  // namespace
@@ -174,5 +200,5 @@ int main(int argc, char** argv) {
   // grids here; the list views and the day page join the same way.
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
-  return Fail("unknown view kind " + args.kind + " (korvane-print --help)");
+  return Fail("unknown view kind " + Echo(args.kind) + " (korvane-print --help)");
 }

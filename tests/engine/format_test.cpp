@@ -78,9 +78,8 @@ TEST(ReplaceFileContents, ReplacesWholeOrLeavesTheOldFile) {
   EXPECT_EQ(read.str(), std::string("new\0bytes", 9));
   EXPECT_FALSE(fs::exists(path + ".tmp"));
 
-  // A folder standing where the temporary file must go: the write fails and
-  // the schedule stays as it was.
-  fs::create_directory(path + ".tmp");
+  // A read-only schedule: the write fails and the schedule stays as it was.
+  fs::permissions(path, fs::perms::owner_read);
   EXPECT_FALSE(korvane::ReplaceFileContents(path, "lost?"));
   std::ifstream again(path, std::ios::binary);
   std::stringstream kept;

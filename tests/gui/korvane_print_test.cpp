@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,7 +27,8 @@ const std::string kTool = KORVANE_BINARY_DIR "/tools/korvane-print";
 
 ToolRun Print(const std::string& arguments) {
   ToolRun run;
-  const std::string errFile = std::filesystem::temp_directory_path() / "korvane_print_test.err";
+  const std::string errFile = std::filesystem::temp_directory_path() /
+                             ("korvane_print_test_" + std::to_string(getpid()) + ".err");
   const std::string command = kTool + " " + arguments + " 2>" + errFile;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -99,6 +101,16 @@ TEST_F(KorvanePrint, BadArgumentsGiveOneLineAndStatusTwo) {
       "CGDayView --today",               // no date
       "CGDayView --today 2060-01-01",    // today outside the years, no YEAR
       "CGDayView 2000 1 --color",        // unknown option
+      "CGDayView --today 2024-+1-01",    // dates and numbers are digits only
+      "CGDayView --today ' 2000-01-01'",
+      "CGDayView --today '2000-01-01 '",
+      "CGDayView --today 02000-1-01",
+      "CGDayView ' 2000' 1",
+      "CGDayView +2000 1",
+      "CGDayView 2000 '1 '",
+      "-5 CGNormalView",                 // an option before the kind
+      "\"$(printf 'CGDay\\nView')\"",  // a line break in an echoed argument
+      "CGDayView --today \"$(printf '2000-01-0\\r')\"",
   };
   for (const char* arguments : cases) {
     ToolRun run = Print(arguments);
@@ -106,6 +118,12 @@ TEST_F(KorvanePrint, BadArgumentsGiveOneLineAndStatusTwo) {
     EXPECT_TRUE(run.out.empty()) << arguments;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << ": " << run.err;
   }
+  EXPECT_EQ(Print("-5 CGNormalView").err.find("not a year"), std::string::npos);
+  EXPECT_NE(Print("\"$(printf 'CGDay\\nView')\"").err.find("CGDay\\x0AView"), std::string::npos);
+  // Options may come first; a year error names the calendar of the year.
+  EXPECT_EQ(Print("--today 2000-03-20 CGNormalView 2000 3").status, 0);
+  const std::string lunar = Print("CQStar9View --today 1853-01-01").err;
+  EXPECT_NE(lunar.find("lunisolar year 1852"), std::string::npos) << lunar;
   // The same lunisolar year with its leap month has a thirteenth month.
   EXPECT_EQ(Print("CQDayView 2012 13").status, 0);
 }
@@ -114,9 +132,9 @@ TEST_F(KorvanePrint, HelpAnywhereShowsTheUsage) {
   for (const char* arguments : {"--help", "CGDayView --help", "CQDayView 2012 -h"}) {
     ToolRun run = Print(arguments);
     EXPECT_EQ(run.status, 0) << arguments;
-    EXPECT_TRUE(run.out.empty()) << arguments;
-    EXPECT_EQ(run.err.rfind("usage: korvane-print KIND", 0), 0u) << arguments << ": " << run.err;
-    EXPECT_NE(run.err.find("CQNormalView"), std::string::npos) << arguments;
+    EXPECT_TRUE(run.err.empty()) << arguments;
+    EXPECT_EQ(run.out.rfind("usage: korvane-print", 0), 0u) << arguments << ": " << run.out;
+    EXPECT_NE(run.out.find("CQNormalView"), std::string::npos) << arguments;
   }
 }
 

@@ -4,10 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
+#include "engine/file_read.h"
 #include "engine/lunisolar_table.h"
 #include "framework/mdi_frame.h"
 #include "framework/profile.h"
@@ -233,6 +237,58 @@ TEST_F(AppSettingsTest, LastDateAndTimeAreCutToTheCallersBuffer) {
   EXPECT_EQ(n, 6u) << "never half a character";
   EXPECT_STREQ(tiny, "日付");
   EXPECT_EQ(settings.GetLastDate(nullptr, 0), 0u);
+}
+
+// ---------------------------------------------------------------- damaged files
+
+TEST_F(AppSettingsTest, AByteOrderMarkDoesNotHideTheFirstSection) {
+  AppSettings& settings = AppSettings::Instance();
+  Ini("\xEF\xBB\xBF[Settings]\r\nAreaCode=12\r\n");
+  EXPECT_EQ(settings.GetAreaCode(), 12);
+  settings.SetAreaCode(5);
+  EXPECT_EQ(ReadFile(settings.FilePath()), "\xEF\xBB\xBF[Settings]\nAreaCode=5\n");
+}
+
+TEST_F(AppSettingsTest, AnUnwritableFileIsSaidOnceAndKeptAsItWas) {
+  AppSettings& settings = AppSettings::Instance();
+  const std::string text = "[Settings]\nAreaCode=12\n";
+  Ini(text);
+  QFile::setPermissions(QString::fromStdString(settings.FilePath()), QFile::ReadOwner);
+  std::vector<std::string> said;
+  settings.Profile().SetWriteFailureHandler([&](const std::string& reason) { said.push_back(reason); });
+  settings.SetAreaCode(5);
+  settings.SetOnePoint(3);
+  settings.Profile().SetWriteFailureHandler(nullptr);
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_NE(said[0].find("書き込み禁止"), std::string::npos) << said[0];
+  EXPECT_EQ(settings.GetAreaCode(), 12);
+  EXPECT_EQ(ReadFile(settings.FilePath()), text);
+}
+
+TEST_F(AppSettingsTest, SpecialAndHugeFilesReadAsDefaultsAndSurvive) {
+  AppSettings& settings = AppSettings::Instance();
+  const QString path = QString::fromStdString(settings.FilePath());
+  // Each would hang the start, fill the memory or be cut to a few lines.
+  ASSERT_TRUE(QFile::link("/dev/zero", path));
+  EXPECT_EQ(settings.GetAreaCode(), 39);
+  settings.SetAreaCode(5);
+  EXPECT_EQ(QFileInfo(path).symLinkTarget(), "/dev/zero");
+  ASSERT_TRUE(QFile::remove(path));
+
+  ASSERT_EQ(::mkfifo(settings.FilePath().c_str(), 0600), 0);
+  settings.Setup();
+  EXPECT_EQ(settings.GetAreaCode(), 39);
+  settings.SetAreaCode(5);
+  EXPECT_TRUE(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+  ASSERT_TRUE(QFile::remove(path));
+
+  const std::string huge = "[Settings]\nAreaCode=12\n" + std::string(korvane::kSettingsFileLimit, ';');
+  Ini(huge);
+  settings.Setup();
+  EXPECT_EQ(settings.GetAreaCode(), 39);
+  settings.SetAreaCode(5);
+  EXPECT_EQ(ReadFile(settings.FilePath()).size(), huge.size());
+  EXPECT_FALSE(settings.Profile().WriteError().empty());
 }
 
 // ---------------------------------------------------------------- placement text

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
+#include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
@@ -689,6 +690,23 @@ TEST_F(ShellTest, PromptsGoToTheStatusBarAndToolTips) {
   EXPECT_EQ(Frame()->MessageText(), QStringLiteral("ｸﾞﾚｺﾞﾘｵ暦を表示します."));
   QStatusTipEvent leave(QString{});
   QApplication::sendEvent(Frame(), &leave);
+  EXPECT_EQ(Frame()->MessageText(), QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。"));
+
+  // A disabled item (閉じる with no window open) still shows its prompt.
+  QAction* close = Frame()->Command(ID_FILE_CLOSE);
+  ASSERT_FALSE(close->isEnabled());
+  ASSERT_FALSE(close->statusTip().isEmpty());
+  QMenu* menu = nullptr;
+  for (QObject* object : close->associatedObjects())
+    if (!menu) menu = qobject_cast<QMenu*>(object);
+  ASSERT_NE(menu, nullptr);
+  menu->popup(QPoint(0, 0));
+  const QPointF over = menu->actionGeometry(close).center();
+  QMouseEvent move(QEvent::MouseMove, over, menu->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(menu, &move);
+  EXPECT_EQ(Frame()->MessageText(), close->statusTip());
+  menu->hide();
   EXPECT_EQ(Frame()->MessageText(), QStringLiteral("ﾍﾙﾌﾟを表示するには [F1] を押してください。"));
 
   std::vector<QString> indicators;

@@ -211,6 +211,9 @@ TEST(YearMonthDialogState, PlaceIsTheSharedAreaUntilOneIsPicked) {
 // The dialog window.
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -255,6 +258,34 @@ TEST(YearMonthDialogWindow, SpinsStepTheStateAndRewriteTheBoxes) {
   // Both arrows stay live at a bound so the press can be refused audibly.
   EXPECT_EQ(dialog.monthBox()->stepEnabled(),
             QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled);
+}
+
+TEST(YearMonthDialogWindow, EveryKeyAndTheWheelStepByOne) {
+  CYearMonthDialog dialog(0, YearRangeKind::DayCount, 2000, 5, -1);
+  StepBox* year = dialog.yearBox();
+  int expected = 2000;
+  auto press = [&](int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(year, &event);
+  };
+  auto turn = [&](int delta, Qt::KeyboardModifiers modifiers) {
+    const QPointF at(year->width() / 2.0, year->height() / 2.0);
+    QWheelEvent event(at, year->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(year, &event);
+  };
+  for (int key : {Qt::Key_PageUp, Qt::Key_Up}) {
+    press(key, Qt::NoModifier);
+    press(key, Qt::ControlModifier);
+    expected += 2;
+    EXPECT_EQ(year->Text(), QString::number(expected)) << key;
+  }
+  press(Qt::Key_PageDown, Qt::NoModifier);
+  turn(120, Qt::ControlModifier);
+  turn(-360, Qt::NoModifier);
+  expected -= 1;
+  EXPECT_EQ(year->Text(), QString::number(expected));
+  EXPECT_EQ(dialog.month(), 12) << "the last step was down";
 }
 
 TEST(YearMonthDialogWindow, PickingAPlaceWritesAreaCodeAtOnceOnOk) {
