@@ -21,7 +21,7 @@ ListPage SenmeiListContent::Page(const ListState& state) {
   auto termText = [&](int term) {
     if (term < 0) return std::string();
     const SenmyoTime& t = senmyo_.Term(term);
-    return Format("%s  %0.2d  %0.4d", terms_.TermName(term % 24), t.daiyo, t.shoyo);
+    return Format("%s  %.2d  %.4d", terms_.TermName(term % 24), t.daiyo, t.shoyo);
   };
   for (int i = 0; i < senmyo_.RowCount(); ++i) {
     const int code = senmyo_.MonthCode(i);
@@ -32,8 +32,8 @@ ListPage SenmeiListContent::Page(const ListState& state) {
         code > 100 ? Format("閏%d", code - 100) : Format("%d", code),
         senmyo_.MonthDays(i) == 30 ? "大" : "小",
         eto_.EtoName(moon.daiyo),
-        Format(" %0.2d  %0.4d", moon.daiyo, moon.shoyo),
-        Format("%4d %0.2d %0.2d", y, m, d),
+        Format(" %.2d  %.4d", moon.daiyo, moon.shoyo),
+        Format("%4d %.2d %.2d", y, m, d),
         termText(senmyo_.MonthTerm(i)),
         termText(senmyo_.MonthSekki(i)),
     });
