@@ -12,9 +12,17 @@ if [ ! -x "$BUILD_DIR/korvane" ]; then
   echo "Built the libraries, tests and benchmarks in $BUILD_DIR; the window program is not part of this build yet."
   exit 0
 fi
-mkdir -p "$ROOT/run"
-if [ -d "$ROOT/resources/TxtData" ] && [ ! -e "$ROOT/run/TxtData" ]; then
-  cp -r "$ROOT/resources/TxtData" "$ROOT/run/TxtData"
-fi
+# The build writes the text data, converted to Shift-JIS, into
+# $BUILD_DIR/TxtData.  Refresh the program's copies from it, except the
+# annual schedule: that one is the user's own once it exists.
+mkdir -p "$ROOT/run/TxtData"
+for f in "$BUILD_DIR"/TxtData/*; do
+  [ -f "$f" ] || continue
+  name="$(basename "$f")"
+  if [ "$name" = annual.txt ] && [ -e "$ROOT/run/TxtData/annual.txt" ]; then
+    continue
+  fi
+  cp "$f" "$ROOT/run/TxtData/$name"
+done
 cd "$ROOT/run"
 exec "$BUILD_DIR/korvane"
