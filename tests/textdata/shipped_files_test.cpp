@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -183,6 +186,156 @@ TEST(ShippedFiles, WeatherReproducesTokyosMonthlyNormals) {
     const WeatherDay& next = days[(k + 1) % days.size()];
     EXPECT_LE(std::abs(next.low - days[k].low), 0.35) << days[k].month << "/" << days[k].day;
     EXPECT_LE(std::abs(next.high - days[k].high), 0.35) << days[k].month << "/" << days[k].day;
+  }
+}
+
+// --- onepoint.txt ----------------------------------------------------------
+
+// Topic number -> its lines (comments dropped), by the tips reader's rule that
+// a line ending in ':' is a header whose number starts the line.
+std::vector<std::pair<int, std::vector<std::string>>> ReadTips() {
+  std::vector<std::pair<int, std::vector<std::string>>> topics;
+  for (const std::string& line : BuiltLines("onepoint.txt")) {
+    if (IsComment(line)) continue;
+    if (line.back() == ':') {
+      topics.push_back({std::atoi(line.c_str()), {}});
+    } else {
+      EXPECT_FALSE(topics.empty()) << "text before the first topic: " << line;
+      if (!topics.empty()) topics.back().second.push_back(line);
+    }
+  }
+  return topics;
+}
+
+// Topics numbered 1, 2, 3 ... so that "next" and "previous" visit each once;
+// a heading the heading box holds, and body lines that fit the body box's 13
+// lines, the first of which the dialog leaves blank.
+TEST(ShippedFiles, TipsAreNumberedInOrderAndFitTheDialog) {
+  const auto topics = ReadTips();
+  ASSERT_GE(topics.size(), 67u);
+  for (size_t i = 0; i < topics.size(); ++i) {
+    const auto& [number, lines] = topics[i];
+    SCOPED_TRACE("topic " + std::to_string(number));
+    EXPECT_EQ(number, static_cast<int>(i) + 1);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_LE(lines[0].size(), 28u);
+    EXPECT_LE(lines.size() - 1, 12u);
+    for (size_t k = 1; k < lines.size(); ++k) EXPECT_LE(lines[k].size(), 65u) << k;
+  }
+}
+
+// --- Topics.txt and the files it names ------------------------------------
+
+struct HelpTopic {
+  std::string k1, k2, k3;
+  bool hasDescription = false;
+  bool indexMark = false;
+  std::vector<std::string> body;
+};
+
+// The help files as the help reader takes them: the main file, then each
+// file of its "f:" lines, comments dropped, a topic from each "[*]" line.
+std::vector<HelpTopic> ReadHelp() {
+  std::vector<std::string> table;
+  std::vector<std::string> included;
+  for (const std::string& line : SourceLines("Topics.txt")) {
+    if (line.rfind("//", 0) == 0) continue;
+    if (line.rfind("f:", 0) == 0) {
+      included.push_back(line.substr(2));
+      continue;
+    }
+    table.push_back(line);
+  }
+  EXPECT_LE(included.size(), 20u);
+  for (const std::string& name : included) {
+    EXPECT_LE(name.size(), 31u) << name;
+    EXPECT_TRUE(fs::exists(kBuiltDir / name)) << name;
+    for (const std::string& line : SourceLines(name)) {
+      if (line.rfind("//", 0) != 0) table.push_back(line);
+    }
+  }
+  EXPECT_LE(table.size(), 10000u);
+  std::vector<HelpTopic> topics;
+  for (const std::string& line : table) {
+    if (line == "[*]") {
+      topics.emplace_back();
+      continue;
+    }
+    if (topics.empty()) continue;
+    HelpTopic& t = topics.back();
+    if (t.hasDescription) {
+      t.body.push_back(line);
+    } else if (line.rfind("k1:", 0) == 0) {
+      t.k1 = line.substr(3);
+    } else if (line.rfind("k2:", 0) == 0) {
+      t.k2 = line.substr(3);
+    } else if (line.rfind("k3:", 0) == 0) {
+      t.k3 = line.substr(3);
+    } else if (line.rfind("l2:", 0) == 0) {
+      t.indexMark = true;
+    } else if (line.rfind("d:", 0) == 0) {
+      t.hasDescription = true;
+      t.body.push_back(line.substr(2));
+    }
+  }
+  EXPECT_LE(topics.size(), 1000u);
+  return topics;
+}
+
+// Every topic is reachable by a name of its own; every category names a
+// topic; the start topic and the index exist; and every place where the
+// text sends the reader elsewhere (the contents, the category pages, the
+// 「…」をご覧ください references) names a topic.
+TEST(ShippedFiles, HelpTopicsLinkOnlyToTopicsThatExist) {
+  const std::vector<HelpTopic> topics = ReadHelp();
+  ASSERT_GE(topics.size(), 60u);
+  std::map<std::string, int> names;
+  std::set<std::string> keys;
+  int indexes = 0;
+  for (const HelpTopic& t : topics) {
+    EXPECT_FALSE(t.k1.empty());
+    EXPECT_TRUE(t.hasDescription) << t.k1;
+    EXPECT_LE(t.k1.size(), 3 * 25u) << t.k1;  // the lists compare 25 characters
+    ++names[t.k1];
+    for (const std::string* k : {&t.k1, &t.k2, &t.k3}) {
+      if (!k->empty()) keys.insert(*k);
+    }
+    indexes += t.indexMark;
+  }
+  for (const auto& [name, count] : names) EXPECT_EQ(count, 1) << name;
+  EXPECT_EQ(names.count("目次"), 1u);
+  EXPECT_EQ(indexes, 1);
+
+  const std::regex seeAlso("「([^」]+)」(?:と「([^」]+)」)?をご覧ください");
+  const std::regex column("^  ([^ ].*?)(?:  +.*)?$");
+  for (const HelpTopic& t : topics) {
+    SCOPED_TRACE(t.k1);
+    if (!t.k2.empty()) {
+      EXPECT_EQ(names.count(t.k2), 1u) << "category " << t.k2;
+    }
+    const bool contents = t.k1 == "目次" || t.k1 == "暦の知識";
+    for (const std::string& line : t.body) {
+      for (std::sregex_iterator m(line.begin(), line.end(), seeAlso), end; m != end; ++m) {
+        for (size_t g = 1; g < m->size(); ++g) {
+          if ((*m)[g].matched) {
+            EXPECT_TRUE(keys.count((*m)[g].str())) << (*m)[g].str();
+          }
+        }
+      }
+      std::smatch m;
+      if (t.k2 != "目次" || !std::regex_match(line, m, column)) continue;
+      if (contents) {
+        // Every entry of a contents line is a topic.
+        const std::regex gap(" {2,}");
+        const std::string trimmed = line.substr(2);
+        for (std::sregex_token_iterator it(trimmed.begin(), trimmed.end(), gap, -1), end; it != end;
+             ++it) {
+          EXPECT_TRUE(keys.count(*it)) << *it;
+        }
+      } else {
+        EXPECT_TRUE(keys.count(m[1].str())) << m[1].str();
+      }
+    }
   }
 }
 
