@@ -44,12 +44,8 @@ bool CKorvaneApp::InitInstance() {
   ShowMainWindow = settings.GetOneDayWindow(1);
 
   // 3. Day-calendar-only run: the dialogs without an owner, then the end.
-  // Without a day calendar to show, such a run would end before the user saw
-  // anything, with no way back to the main window (the day calendar is what
-  // turns it on again): the main window opens instead.
-  if (ShowMainWindow == 0 && korvane::Dialogs().dayCalendar) {
-    const korvane::ShellDialogs& dialogs = korvane::Dialogs();
-    dialogs.dayCalendar(nullptr);
+  if (ShowMainWindow == 0) {
+    if (korvane::Dialogs().dayCalendar) korvane::Dialogs().dayCalendar(nullptr);
     if (settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
     return true;
   }

@@ -1,10 +1,12 @@
 #include "shell/shell_dialogs.h"
 
+#include "dialogs/day_calendar_dialog.h"
+
 namespace korvane {
 namespace {
 
 // One line per dialog; null until the dialog is built.
-const DayCalendarRunner kDayCalendar = nullptr;
+const DayCalendarRunner kDayCalendar = &RunDayCalendarDialog;
 const TipsRunner kTips = nullptr;
 const HelpRunner kHelp = nullptr;
 

@@ -2,11 +2,15 @@
 // window.
 //
 //   korvane-print [OPTIONS] KIND [YEAR [MONTH]]
+//   korvane-print [--place N] day YYYY-MM-DD
 //
 // KIND is the view class name (CGDayView, CQNormalView, ...).  YEAR and
 // MONTH default to today's month; for the lunisolar kinds MONTH is the
 // month index 1..13 of the lunisolar year and the default is the lunisolar
 // month that contains today.  --today fixes the day taken as today.
+// "day" prints the tear-off day calendar's page of a date at place N (an
+// index of the place table, default 39 東京): the window title, then every
+// text of the page, one per line, in drawing order.
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -22,6 +26,7 @@
 #include <vector>
 
 #include "engine/calendar_names.h"
+#include "dialogs/day_page_content.h"
 #include "engine/format.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
@@ -38,6 +43,9 @@ struct Arguments {
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
+  // "day": the date asked for and the place.
+  std::string date;
+  std::optional<int> place;
 };
 
 int Fail(const std::string& message) {
@@ -89,6 +97,20 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     std::string date;
+    std::string place;
+    if (arg == "--place" || arg.rfind("--place=", 0) == 0) {
+      if (arg == "--place") {
+        if (i + 1 >= argc) return "--place needs a place number 0..86";
+        place = argv[++i];
+      } else {
+        place = arg.substr(8);
+      }
+      int value = 0;
+      if (!ParseInt(place, value) || value < 0 || value > 86)
+        return "not a place number 0..86: " + Echo(place);
+      args.place = value;
+      continue;
+    }
     if (arg == "--today") {
       if (i + 1 >= argc) return "--today needs a date YYYY-MM-DD";
       date = argv[++i];
@@ -107,6 +129,12 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
   if (positional.empty()) return "no view kind given";
   if (positional.size() > 3) return "too many arguments";
   args.kind = positional[0];
+  if (args.kind == "day") {
+    if (positional.size() != 2) return "day needs one date YYYY-MM-DD";
+    args.date = positional[1];
+    return {};
+  }
+  if (args.place) return "--place is for the day page";
   int value = 0;
   if (positional.size() >= 2) {
     if (!ParseInt(positional[1], value)) return "not a year: " + Echo(positional[1]);
@@ -164,9 +192,26 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
   return 0;
 }
 
+// The tear-off day calendar's page of a date.
+int PrintDayPage(const Arguments& args) {
+  int y = 0, m = 0, d = 0;
+  if (!ParseDate(args.date, y, m, d)) return Fail("not a date YYYY-MM-DD: " + Echo(args.date));
+  if (y < korvane::kDayPageFirstYear || y > korvane::kDayPageLastYear) {
+    return Fail(korvane::Format("year %d is outside %d..%d for the day calendar", y,
+                                korvane::kDayPageFirstYear, korvane::kDayPageLastYear));
+  }
+  korvane::DayPageContent content;
+  const korvane::DayPage page = content.Page(y, m, d, args.place.value_or(39),
+                                             korvane::kDefaultDayPageRect, korvane::DayPageExtras{});
+  std::fputs(page.ToText().c_str(), stdout);
+  return 0;
+}
+
 void PrintUsage() {
   std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH]]\n"
+             "       korvane-print [--place N] day YYYY-MM-DD\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
+             "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --help               this text\n",
              stdout);
   std::fputs("kinds:", stdout);
@@ -198,6 +243,7 @@ int main(int argc, char** argv) {
   }
   // Each family of view kinds answers for its own class names: the month
   // grids here; the list views and the day page join the same way.
+  if (args.kind == "day") return PrintDayPage(args);
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
   return Fail("unknown view kind " + Echo(args.kind) + " (korvane-print --help)");

@@ -138,5 +138,34 @@ TEST_F(KorvanePrint, HelpAnywhereShowsTheUsage) {
   }
 }
 
+// The day calendar's page: the title, then every text in drawing order.
+TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
+  // A holiday (憲法記念日, red), a solar-term day that is also a holiday
+  // (春分の日 / 春分), a day without moonrise (2000-01-28 at 東京).
+  ToolRun run = Print("day 2024-05-03");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "2024年(平成36年)\n3\nFRIDAY\n金曜\n  大 5月 3日\n旧小 3月25日\n七赤\n先負\n"
+            "ひのと・う\n 5月(MAY)\n皐月(さつき)\n月齢 24.2\n東京\n日の出  4 47\n    入 18 29\n"
+            "月の出  1 54\n    入 12 49\n憲法記念日\n誕生石・花 エメラルド,鈴蘭\n");
+  run = Print("day 2024-03-20");
+  EXPECT_NE(run.out.find("\n春分の日\n春分\n誕生石・花 "), std::string::npos) << run.out;
+  run = Print("day 2000-01-28 --place 39");
+  EXPECT_NE(run.out.find("\n月の出 --\n    入 11 06\n下弦(16 57)\n"), std::string::npos) << run.out;
+  // Another place: its own name and times.
+  run = Print("day 2000-01-28 --place=0");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.find("東京"), std::string::npos);
+
+  for (const char* arguments : {"day", "day 2024-02-30", "day 1700-01-01", "day 2024-01-01 --place 87",
+                                "day 2024-01-01 --place", "day 2024-01-01 2024-01-02",
+                                "day 2024-01-01 --moon"}) {
+    run = Print(arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_TRUE(run.out.empty()) << arguments;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << ": " << run.err;
+  }
+}
+
 }  // namespace
 }  // namespace korvane

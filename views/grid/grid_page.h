@@ -15,7 +15,7 @@ namespace korvane {
 
 // A colour is either a fixed RGB value or one of the three system colours,
 // which the widget takes from the palette.
-enum class SystemColor : uint8_t { None, Window, WindowText, GrayText };
+enum class SystemColor : uint8_t { None, Window, WindowText, GrayText, ButtonFace };
 
 struct GridColor {
   SystemColor system = SystemColor::None;
@@ -63,18 +63,24 @@ struct MonthGrid {
   GridRect LowerBox(int column, int row) const;
 };
 
-// One step of drawing.
+// One step of drawing.  The month grids and the day calendar's page are
+// both lists of these.
 struct DrawOp {
   enum class Kind : uint8_t {
-    Frame,  // rectangle outlined in `color` (one pixel) and filled with `background`
-    Text,   // one line, centred horizontally at the top of `box`, clipped to it,
-            // on an opaque background behind the text
+    Frame,    // rectangle outlined in `color` (one pixel) and filled with `background`
+    Text,     // one line at the top of `box` (centred or from its left edge, see
+              // `align`), clipped to it, on an opaque background behind the text
+    Ellipse,  // ellipse inscribed in `box`, outlined in `color`, filled with `background`
+    Picture,  // picture number `picture` of the page's picture strip, its top-left
+              // corner at the box's
   };
   // What a text stands for, so the page can also be read as a table.
   enum class Role : uint8_t { None, Header, Upper, Lower, Today };
+  enum class Align : uint8_t { Centre, Left };
 
   Kind kind = Kind::Text;
   Role role = Role::None;
+  Align align = Align::Centre;
   GridRect box;
   std::string text;
   GridColor color;
@@ -82,6 +88,9 @@ struct DrawOp {
   int fontHeight = 0;  // character height in pixels (0 for frames)
   int column = -1;
   int row = -1;
+  int picture = -1;
+  // The day page's cell number (0..24) the operation belongs to, -1 elsewhere.
+  int cell = -1;
 };
 
 // What one day cell holds, for the text form of the page and for tests.

@@ -15,6 +15,7 @@ GridSystemColors GridSystemColors::FromPalette(const QPalette& palette) {
   colors.window = palette.color(QPalette::Active, QPalette::Base);
   colors.windowText = palette.color(QPalette::Active, QPalette::Text);
   colors.grayText = palette.color(QPalette::Disabled, QPalette::Text);
+  colors.buttonFace = palette.color(QPalette::Active, QPalette::Button);
   return colors;
 }
 
@@ -26,6 +27,8 @@ QColor GridSystemColors::Resolve(const GridColor& color) const {
       return windowText;
     case SystemColor::GrayText:
       return grayText;
+    case SystemColor::ButtonFace:
+      return buttonFace;
     case SystemColor::None:
       break;
   }
@@ -40,6 +43,11 @@ QRect ToQRect(const GridRect& r) { return QRect(r.left, r.top, r.width(), r.heig
 
 void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFont,
                    const GridSystemColors& colors) {
+  PaintDrawOps(painter, page.ops, viewFont, colors);
+}
+
+void PaintDrawOps(QPainter& painter, std::span<const DrawOp> ops, const CFont& viewFont,
+                  const GridSystemColors& colors, const PicturePainter& pictures) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -47,14 +55,25 @@ void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFon
   // One font per height for the whole repaint.
   std::map<int, CFont> fonts;
   const CFont* current = &viewFont;
-  for (const DrawOp& op : page.ops) {
-    if (op.kind == DrawOp::Kind::Frame) {
+  for (const DrawOp& op : ops) {
+    if (op.kind == DrawOp::Kind::Frame || op.kind == DrawOp::Kind::Ellipse) {
       if (op.box.width() < 1 || op.box.height() < 1) continue;
       // A one-pixel outline on the box's outer pixels, filled inside.
       painter.setClipping(false);
       painter.setPen(QPen(colors.Resolve(op.color), 0));
       painter.setBrush(colors.Resolve(op.background));
-      painter.drawRect(QRect(op.box.left, op.box.top, op.box.width() - 1, op.box.height() - 1));
+      const QRect outline(op.box.left, op.box.top, op.box.width() - 1, op.box.height() - 1);
+      if (op.kind == DrawOp::Kind::Frame)
+        painter.drawRect(outline);
+      else
+        painter.drawEllipse(outline);
+      continue;
+    }
+    if (op.kind == DrawOp::Kind::Picture) {
+      if (pictures) {
+        painter.setClipping(false);
+        pictures(painter, op.picture, op.box.left, op.box.top);
+      }
       continue;
     }
     if (op.text.empty() || op.box.width() < 1 || op.box.height() < 1) continue;
@@ -70,9 +89,10 @@ void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFon
     const QFontMetrics metrics(font);
     const QString text = QString::fromStdString(op.text);
     const int textWidth = metrics.horizontalAdvance(text);
-    // Centred horizontally, from the top of the box, clipped at its edges,
-    // on an opaque background as wide as the text.
-    const int x = op.box.left + (op.box.width() - textWidth) / 2;
+    // Centred horizontally (or from the left edge), from the top of the
+    // box, clipped at its edges, on an opaque background as wide as the text.
+    const int x = op.align == DrawOp::Align::Left ? op.box.left
+                                                  : op.box.left + (op.box.width() - textWidth) / 2;
     // The layouts were made for a face whose line is exactly its character
     // height; the installed faces add a few pixels of descent, which would
     // let the background erase the frame line under a full-height text.

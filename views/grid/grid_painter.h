@@ -1,6 +1,8 @@
 #pragma once
 // Replays a month-grid page with QPainter.
 #include <QColor>
+#include <functional>
+#include <span>
 
 #include "framework/font_maker.h"
 #include "views/grid/grid_page.h"
@@ -17,10 +19,20 @@ struct GridSystemColors {
   QColor window;
   QColor windowText;
   QColor grayText;
+  QColor buttonFace;
 
   static GridSystemColors FromPalette(const QPalette& palette);
   QColor Resolve(const GridColor& color) const;
 };
+
+// Draws picture `number` with its top-left corner at (x, y).
+using PicturePainter = std::function<void(QPainter& painter, int number, int x, int y)>;
+
+// Draws the operations in order.  Each text gets a height variant of
+// `viewFont`; a variant that cannot be made leaves the previous font in use
+// for that text.  Pictures are drawn by `pictures` (skipped when empty).
+void PaintDrawOps(QPainter& painter, std::span<const DrawOp> ops, const CFont& viewFont,
+                  const GridSystemColors& colors, const PicturePainter& pictures = {});
 
 // Draws every operation of `page` in order.  Each text gets a height variant
 // of `viewFont`; a variant that cannot be made leaves the previous font in

@@ -1,0 +1,275 @@
+#include "dialogs/day_calendar_dialog.h"
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <ctime>
+
+#include "engine/calendar_names.h"
+#include "engine/message_hook.h"
+#include "framework/message_box.h"
+#include "shell/app_settings.h"
+#include "shell/display_state.h"
+#include "shell/shell_dialogs.h"
+#include "shell/year_month_dialog.h"
+
+namespace korvane {
+namespace {
+
+// The page control: everything on it is painted by the dialog.  Mouse
+// presses pass through to the dialog, as on a static control.
+class DayPageWidget : public QWidget {
+ public:
+  explicit DayPageWidget(CDayCalendarDialog* dialog) : QWidget(dialog), dialog_(dialog) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    dialog_->PaintPage(painter);
+  }
+
+ private:
+  CDayCalendarDialog* dialog_;
+};
+
+// The animals of the twelve earthly branches, 子 (鼠) first.
+constexpr const char* kBranchAnimals[12] = {"鼠", "牛", "虎", "兎", "竜", "蛇",
+                                            "馬", "羊", "猿", "鶏", "犬", "猪"};
+constexpr QRgb kBranchColors[12] = {0x6b6b6b, 0x8b5a2b, 0xd08a10, 0xc06080, 0x2e8b57, 0x6a8e23,
+                                    0xa0522d, 0x9a9a50, 0xb8860b, 0xcc3333, 0x8b6f47, 0x7a4a3a};
+
+}  // namespace
+
+QPixmap BranchPicture(int branch) {
+  QPixmap picture(16, 15);
+  picture.fill(Qt::transparent);
+  if (branch < 0 || branch >= 12) return picture;
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(kBranchColors[branch]));
+  painter.drawRoundedRect(QRectF(0.5, 0.5, 15, 14), 3, 3);
+  QFont font;
+  font.setFamilies(FontMaker::FamiliesFor(QStringLiteral("ＭＳ ゴシック")));
+  font.setPixelSize(12);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  painter.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, QString::fromUtf8(kBranchAnimals[branch]));
+  return picture;
+}
+
+void RunDayCalendarDialog(QWidget* owner) {
+  CDayCalendarDialog dialog(owner);
+  DoModal(dialog);
+}
+
+}  // namespace korvane
+
+using korvane::DayDate;
+
+CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
+    : QDialog(owner), content_(std::make_unique<korvane::DayPageContent>()) {
+  AppSettings& settings = AppSettings::Instance();
+  const QFont font = korvane::DialogFont();
+  setFont(font);
+  setWindowTitle(QStringLiteral("日めくりカレンダー"));
+  auto place = [&font](QWidget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h));
+  };
+
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName("1");
+  okButton_->setDefault(true);
+  place(okButton_, 110, 230, 35, 15);
+  // Each box and its up-down control (aligned at the box's right) form one widget.
+  yearBox_ = new korvane::StepBox(this);
+  yearBox_->setObjectName("1007");
+  place(yearBox_, 5, 230, 30, 15);
+  monthBox_ = new korvane::StepBox(this);
+  monthBox_->setObjectName("1013");
+  place(monthBox_, 40, 230, 20, 15);
+  dayBox_ = new korvane::StepBox(this);
+  dayBox_->setObjectName("1021");
+  place(dayBox_, 65, 230, 25, 15);
+  for (korvane::StepBox* box : {yearBox_, monthBox_, dayBox_})
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  startupCheck_ = new QCheckBox(QStringLiteral("起動時に表示(&S)"), this);
+  startupCheck_->setObjectName("1011");
+  place(startupCheck_, 0, 250, 60, 11);
+  tipButton_ = new QPushButton(QStringLiteral("?"), this);
+  tipButton_->setObjectName("1027");
+  tipButton_->setAutoDefault(false);
+  place(tipButton_, 120, 250, 15, 10);
+  pageWidget_ = new korvane::DayPageWidget(this);
+  pageWidget_->setObjectName("1033");
+  place(pageWidget_, 0, 0, 150, 195);
+  haikuButton_ = new QPushButton(QStringLiteral("..."), this);
+  haikuButton_->setObjectName("1035");
+  haikuButton_->setAutoDefault(false);
+  place(haikuButton_, 135, 180, 10, 10);
+  haikuButton_->raise();
+  scheduleEdit_ = new QPlainTextEdit(this);
+  scheduleEdit_->setObjectName("1041");
+  scheduleEdit_->setReadOnly(true);
+  place(scheduleEdit_, 0, 195, 150, 30);
+  setFixedSize(korvane::DialogUnitsToPixels(font, 0, 0, 151, 265).size());
+  colors_ = korvane::GridSystemColors::FromPalette(palette());
+
+  // 1. The edit font: the program's face, three lines to the edit.
+  LogFont logFont = FontMaker::DefaultLogFont();
+  const int editHeight = std::max(1, (scheduleEdit_->viewport()->height() - 6) / 3);
+  logFont.height = -editHeight;
+  if (!editFont_.CreateFontIndirect(logFont)) {
+    logFont.height = -12;
+    editFont_.CreateFontIndirect(logFont);
+  }
+  scheduleEdit_->setFont(editFont_.Font());
+
+  // 2. Today, inside the years the page can show.
+  CalendarNames calendar;
+  int year = 0;
+  int month = 0;
+  int day = calendar.Today(year, month);
+  if (year < korvane::kDayPageFirstYear) {
+    year = korvane::kDayPageFirstYear;
+    month = 1;
+    day = 1;
+  } else if (year > korvane::kDayPageLastYear) {
+    year = korvane::kDayPageLastYear;
+    month = 12;
+    day = 31;
+  }
+  date_ = DayDate{year, month, day};
+
+  // 3. The check box only when there is a main window to come back to.
+  if (ShowMainWindow != 0) {
+    startupCheck_->setChecked(settings.GetOneDayView() != 0);
+  } else {
+    settings.SetOneDayView(1);
+    startupCheck_->hide();
+  }
+
+  // 4. The place.
+  place_ = settings.GetAreaCode();
+
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(yearBox_, &korvane::StepBox::stepped, this, [this](int s) { StepYear(s); });
+  connect(monthBox_, &korvane::StepBox::stepped, this, [this](int s) { StepMonth(s); });
+  connect(dayBox_, &korvane::StepBox::stepped, this, [this](int s) { StepDay(s); });
+  connect(startupCheck_, &QCheckBox::clicked, this, [this] { ToggleStartupView(); });
+  connect(tipButton_, &QPushButton::clicked, this, [this] { ShowTip(); });
+  connect(haikuButton_, &QPushButton::clicked, this, [this] { ShowHaiku(); });
+
+  Refresh();
+  // 5. The solar term of the day, once a day.
+  Greet();
+}
+
+CDayCalendarDialog::~CDayCalendarDialog() = default;
+
+void CDayCalendarDialog::Greet() {
+  AppSettings& settings = AppSettings::Instance();
+  CalendarNames calendar;
+  int year = 0;
+  int month = 0;
+  const int day = calendar.Today(year, month);
+  const std::string today = korvane::DateText(year, month, day);
+  const int term = content_->TermCode(year, month, day);
+  if (!korvane::GreetingDue(settings.GetLastDate(), today, term)) return;
+  korvane::ShowMessage(content_->TermGreeting(term));
+  settings.SetLastDate(today);
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  settings.SetLastTime(korvane::TimeText(local.tm_hour, local.tm_min, local.tm_sec));
+}
+
+void CDayCalendarDialog::SetDate(const DayDate& date) {
+  date_ = date;
+  Refresh();
+}
+
+void CDayCalendarDialog::Refresh() {
+  yearBox_->SetText(QString::number(date_.year));
+  monthBox_->SetText(QString::number(date_.month));
+  dayBox_->SetText(QString::number(date_.day));
+
+  korvane::DayPageExtras extras;
+  const QRect r = pageWidget_->rect();
+  page_ = content_->Page(date_.year, date_.month, date_.day, place_,
+                         korvane::GridRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, extras);
+  setWindowTitle(QString::fromStdString(page_.title));
+  haikuButton_->setVisible(page_.haikuButtonShown);
+  QStringList lines;
+  for (const std::string& line : korvane::ScheduleLines(page_.scheduleText))
+    lines << QString::fromStdString(line);
+  scheduleEdit_->setPlainText(lines.join('\n'));
+  pageWidget_->update();
+}
+
+void CDayCalendarDialog::PaintPage(QPainter& painter) {
+  korvane::PaintDrawOps(painter, page_.ops, editFont_, colors_,
+                        [](QPainter& p, int number, int x, int y) {
+                          p.drawPixmap(x, y, korvane::BranchPicture(number));
+                        });
+}
+
+void CDayCalendarDialog::StepYear(int steps) {
+  bool beep = false;
+  date_ = korvane::StepDayYear(date_, date_.year + steps, beep);
+  if (beep) korvane::Beep();
+  Refresh();
+}
+
+void CDayCalendarDialog::StepMonth(int steps) {
+  bool beep = false;
+  date_ = korvane::StepDayMonth(date_, date_.month + steps, beep);
+  if (beep) korvane::Beep();
+  Refresh();
+}
+
+void CDayCalendarDialog::StepDay(int steps) {
+  bool beep = false;
+  date_ = korvane::StepDayDay(date_, date_.day + steps, beep);
+  if (beep) korvane::Beep();
+  Refresh();
+}
+
+void CDayCalendarDialog::ShowTip() {
+  AppSettings::Instance().SetOnePoint(kTipTopic);
+  if (korvane::Dialogs().tips) korvane::Dialogs().tips(this);
+}
+
+void CDayCalendarDialog::ShowHaiku() {}
+
+void CDayCalendarDialog::ToggleStartupView() {
+  AppSettings& settings = AppSettings::Instance();
+  const int show = settings.GetOneDayView() != 0 ? 0 : 1;
+  settings.SetOneDayView(show);
+  startupCheck_->setChecked(show != 0);
+}
+
+void CDayCalendarDialog::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Without a main window, a double click asks for it at the next start.
+  if (ShowMainWindow == 0) {
+    korvane::ShowMessage("次の起動から\n本体を表示します.");
+    ShowMainWindow = 1;
+    AppSettings::Instance().SetOneDayWindow(1);
+  }
+  QDialog::mouseDoubleClickEvent(event);
+}
+
+void CDayCalendarDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Centred over the owner window.
+  if (QWidget* owner = parentWidget()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
+}

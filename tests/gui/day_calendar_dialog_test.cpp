@@ -1,0 +1,150 @@
+// The tear-off day calendar dialog: opening at today, the greeting once a
+// day, the spins, the check box, "?", the double click without a main
+// window, the start-up run without one, and PNGs of three telling days
+// under <build>/day_png/.
+#include <QCheckBox>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogs/day_calendar_dialog.h"
+#include "shell/year_month_dialog.h"
+#include "shell_fixture.h"
+
+namespace shelltest {
+namespace {
+
+class DayCalendarTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    AppSettings::Instance().Setup(Dir());
+    ShowMainWindow = 1;
+  }
+  // The value stored in the file, as another program would read it.
+  std::string Setting(const std::string& key) {
+    std::istringstream in(ReadIni());
+    std::string line;
+    while (std::getline(in, line))
+      if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+    return {};
+  }
+};
+
+TEST_F(DayCalendarTest, OpensAtTodayAndGreetsATermDayOnce) {
+  CalendarNames::SetTodayOverride(2024, 3, 20);  // 春分
+  {
+    CDayCalendarDialog dialog;
+    EXPECT_EQ(dialog.yearBox()->Text(), "2024");
+    EXPECT_EQ(dialog.monthBox()->Text(), "3");
+    EXPECT_EQ(dialog.dayBox()->Text(), "20");
+    EXPECT_EQ(dialog.windowTitle(), "2024年(平成36年)");
+    ASSERT_EQ(recorder_->messages().size(), 1u);
+    EXPECT_EQ(recorder_->messages()[0].rfind("今日は春分です。\n\n", 0), 0u);
+    EXPECT_EQ(Setting("LastDate"), "03/20/24");
+    EXPECT_EQ(Setting("LastTime").size(), 8u);
+  }
+  recorder_->clear();
+  { CDayCalendarDialog again; }
+  EXPECT_TRUE(recorder_->messages().empty()) << "once a day";
+  // The next day is no term day: nothing shown, nothing stored.
+  CalendarNames::SetTodayOverride(2024, 3, 21);
+  { CDayCalendarDialog nextDay; }
+  EXPECT_TRUE(recorder_->messages().empty());
+  EXPECT_EQ(Setting("LastDate"), "03/20/24");
+}
+
+TEST_F(DayCalendarTest, SpinsStepTheDateAndRepaint) {
+  CDayCalendarDialog dialog;  // 2024-05-15
+  dialog.SetDate({2024, 3, 15});
+  dialog.monthBox()->stepBy(-1);
+  EXPECT_EQ(dialog.dayBox()->Text(), "29");
+  EXPECT_EQ(dialog.monthBox()->Text(), "2");
+  EXPECT_EQ(dialog.page().CellText(0)->text, "29");
+  dialog.yearBox()->stepBy(-1);
+  EXPECT_EQ(dialog.date().year * 10000 + dialog.date().month * 100 + dialog.date().day, 20231231);
+  EXPECT_EQ(dialog.windowTitle(), "2023年(平成35年)");
+  dialog.dayBox()->stepBy(1);
+  EXPECT_EQ(recorder_->beeps(), 1) << "no wrap into the next month";
+  EXPECT_EQ(dialog.dayBox()->Text(), "31");
+  dialog.SetDate({korvane::kDayPageLastYear, 6, 1});
+  dialog.yearBox()->stepBy(1);
+  EXPECT_EQ(recorder_->beeps(), 2);
+  EXPECT_EQ(dialog.monthBox()->Text(), "6") << "a refused year changes nothing";
+}
+
+TEST_F(DayCalendarTest, CheckBoxTipAndDoubleClick) {
+  WriteIni("[Settings]\nonedayview=1\n");
+  AppSettings::Instance().Setup(Dir());
+  {
+    CDayCalendarDialog dialog;
+    EXPECT_TRUE(dialog.startupCheck()->isChecked());
+    EXPECT_FALSE(dialog.startupCheck()->isHidden());
+    dialog.startupCheck()->click();
+    EXPECT_EQ(Setting("onedayview"), "0");
+    EXPECT_FALSE(dialog.startupCheck()->isChecked());
+    // "?": topic 55 into the settings, then the tips over the dialog.
+    dialog.findChild<QPushButton*>("1027")->click();
+    EXPECT_EQ(Setting("onepoint"), "55");
+    EXPECT_EQ(DialogLog(), (std::vector<std::string>{"tips:owned"}));
+    // With a main window a double click does nothing of its own.
+    QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &click);
+    EXPECT_TRUE(recorder_->messages().empty());
+  }
+  // Without a main window: no check box (its setting back to 1), and a
+  // double click, even on the page, asks for the main window next time.
+  ShowMainWindow = 0;
+  CDayCalendarDialog dialog;
+  EXPECT_TRUE(dialog.startupCheck()->isHidden());
+  EXPECT_EQ(Setting("onedayview"), "1");
+  EXPECT_TRUE(dialog.pageWidget()->testAttribute(Qt::WA_TransparentForMouseEvents));
+  QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(50, 50), QPointF(50, 50), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&dialog, &click);
+  ASSERT_EQ(recorder_->messages().size(), 1u);
+  EXPECT_EQ(recorder_->messages()[0], "次の起動から\n本体を表示します.");
+  EXPECT_EQ(ShowMainWindow, 1);
+  EXPECT_EQ(Setting("onedaywindow"), "1");
+}
+
+TEST_F(DayCalendarTest, ADayCalendarOnlyRunShowsTheRealDialog) {
+  korvane::SetDialogs(previousDialogs_);  // the built-in entries
+  WriteIni("[Settings]\nonedaywindow=0\nonepointview=0\n");
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Frame(), nullptr);
+  EXPECT_EQ(modalTitles_, (std::vector<std::string>{"2024年(平成36年)"}));
+}
+
+TEST_F(DayCalendarTest, PicturesOfAHolidayATermDayAndADayWithoutMoonrise) {
+  const QString folder = QStringLiteral(KORVANE_BINARY_DIR "/day_png");
+  QDir().mkpath(folder);
+  struct Day {
+    int y, m, d;
+    const char* name;
+  };
+  for (const Day& day : {Day{2024, 5, 3, "holiday-2024-05-03"}, Day{2024, 6, 21, "term-2024-06-21"},
+                         Day{2000, 1, 28, "no-moonrise-2000-01-28"}}) {
+    CDayCalendarDialog dialog;
+    dialog.SetDate({day.y, day.m, day.d});
+    const QImage image = dialog.grab().toImage();
+    EXPECT_TRUE(image.save(folder + "/" + day.name + ".png")) << day.name;
+    // The moon's cell holds black and yellow, the page its button face.
+    const korvane::DrawOp* age = dialog.page().CellText(14);
+    ASSERT_NE(age, nullptr);
+    bool yellow = false;
+    for (const korvane::DrawOp& op : dialog.page().ops) {
+      if (op.kind != korvane::DrawOp::Kind::Frame || op.cell != 15) continue;
+      const QPoint origin = dialog.pageWidget()->pos();
+      for (int x = op.box.left; x < op.box.right; ++x)
+        for (int y = op.box.top; y < op.box.bottom; ++y)
+          yellow = yellow || image.pixelColor(origin + QPoint(x, y)) == QColor(255, 255, 0);
+    }
+    EXPECT_TRUE(yellow) << day.name;
+  }
+}
+
+}  // namespace
+}  // namespace shelltest
