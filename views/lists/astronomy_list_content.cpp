@@ -1,6 +1,5 @@
 #include "views/lists/astronomy_list_content.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -14,12 +13,12 @@ namespace {
 
 ListColumn Column(const char* header, int widthChars) { return ListColumn{header, widthChars, 0}; }
 
-// The year into the table's years, the month into 1..12 (a damaged shared
+// The year into the years the kind's dialog offers, the month into 1..12 (a damaged shared
 // month becomes January), the place into the table (else 東京).  The shared
 // values themselves are left as they are.
-ListState ClampState(const ListState& shared, int firstYear, int lastYear) {
+ListState ClampState(const ListState& shared, YearRangeKind years) {
   ListState state = shared;
-  state.year = std::clamp(shared.year, firstYear, lastYear);
+  state.year = YearRangeOf(years).Clamp(shared.year);
   if (state.month < 1 || state.month > 12) state.month = 1;
   if (state.place < 0 || state.place >= LocationTable::kPlaceCount)
     state.place = LocationTable::kDefaultPlace;
@@ -75,7 +74,7 @@ std::string RiseSetTime(double hours) {
 // --- CGreenwichListView ------------------------------------------------------
 
 ListState GreenwichListContent::Clamp(const ListState& shared) const {
-  ListState state = ClampState(shared, kAstronomyFirstYear, kAstronomyLastYear);
+  ListState state = ClampState(shared, YearRangeKind::Astronomy);
   state.month = 0;  // the table shows a whole year
   return state;
 }
@@ -100,7 +99,7 @@ ListPage GreenwichListContent::Page(const ListState& state) {
 // --- CMoonAgeListView --------------------------------------------------------
 
 ListState MoonAgeListContent::Clamp(const ListState& shared) const {
-  return ClampState(shared, kMoonAgeFirstYear, kAstronomyLastYear);
+  return ClampState(shared, YearRangeKind::NineStars);
 }
 
 ListPage MoonAgeListContent::Page(const ListState& state) {
@@ -127,7 +126,7 @@ ListPage MoonAgeListContent::Page(const ListState& state) {
 // --- CMoonPhaseListView ------------------------------------------------------
 
 ListState MoonPhaseListContent::Clamp(const ListState& shared) const {
-  return ClampState(shared, kAstronomyFirstYear, kAstronomyLastYear);
+  return ClampState(shared, YearRangeKind::Astronomy);
 }
 
 ListPage MoonPhaseListContent::Page(const ListState& state) {
@@ -163,7 +162,7 @@ ListPage MoonPhaseListContent::Page(const ListState& state) {
 // --- CMoonTimeListView -------------------------------------------------------
 
 ListState MoonTimeListContent::Clamp(const ListState& shared) const {
-  return ClampState(shared, kAstronomyFirstYear, kAstronomyLastYear);
+  return ClampState(shared, YearRangeKind::Astronomy);
 }
 
 ListPage MoonTimeListContent::Page(const ListState& state) {
@@ -208,7 +207,7 @@ ListPage MoonTimeListContent::Page(const ListState& state) {
 // --- CSunTimeListView --------------------------------------------------------
 
 ListState SunTimeListContent::Clamp(const ListState& shared) const {
-  return ClampState(shared, kAstronomyFirstYear, kAstronomyLastYear);
+  return ClampState(shared, YearRangeKind::Astronomy);
 }
 
 ListPage SunTimeListContent::Page(const ListState& state) {

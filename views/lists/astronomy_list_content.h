@@ -10,17 +10,9 @@
 #include "astro/moon_ephemeris.h"
 #include "astro/sun_ephemeris.h"
 #include "views/lists/list_page.h"
+#include "views/year_range.h"
 
 namespace korvane {
-
-// The years every astronomy table computes (the moon age table reaches
-// further back, see MoonAgeListContent).
-inline constexpr int kAstronomyFirstYear = 1975;
-inline constexpr int kAstronomyLastYear = 2050;
-// The moon ages (and the two longitudes beside them) stay within a few
-// minutes of a full modern ephemeris from 1853 on, as closely as inside the
-// series' own years.
-inline constexpr int kMoonAgeFirstYear = 1853;
 
 // "グリニジ視恒星時": the apparent sidereal time at 0h UT of every day of a
 // year, one column per month, one row per day of month.
@@ -34,7 +26,10 @@ class GreenwichListContent final : public ListContent {
 };
 
 // "月齢": the sun's and moon's longitudes at 0h UT and the moon age at 09h
-// and 21h JST of every day of a month.
+// and 21h JST of every day of a month.  Unlike the other tables it reaches
+// back to 1853: its ages (and the two longitudes beside them) stay within a
+// few minutes of a full modern ephemeris there, as closely as inside the
+// series' own years 1975..2050.
 class MoonAgeListContent final : public ListContent {
  public:
   ListState Clamp(const ListState& shared) const override;
