@@ -88,6 +88,25 @@ bool IsCodePageTwin(std::string_view character) {
 
 }  // namespace
 
+std::size_t SjisPrefixLength(std::string_view sjis, std::size_t maxBytes) {
+  std::size_t length = 0;
+  while (length < sjis.size()) {
+    const std::size_t next =
+        length + (IsSjisLeadByte(static_cast<unsigned char>(sjis[length])) && length + 1 < sjis.size() ? 2 : 1);
+    if (next > maxBytes) break;
+    length = next;
+  }
+  return length;
+}
+
+std::size_t FindSjis(std::string_view sjis, std::string_view needle) {
+  for (std::size_t i = 0; i + needle.size() <= sjis.size();) {
+    if (sjis.substr(i, needle.size()) == needle) return i;
+    i += IsSjisLeadByte(static_cast<unsigned char>(sjis[i])) ? 2 : 1;
+  }
+  return std::string_view::npos;
+}
+
 std::string SjisToUtf8(std::string_view sjis) {
   std::string out;
   out.reserve(sjis.size() * 3 / 2);

@@ -6,6 +6,7 @@
 // so a damaged file shows where it is damaged instead of losing text.  Writing
 // refuses rather than change the user's text: every character that code page
 // 932 cannot hold is reported, and nothing is written.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,14 @@ namespace korvane {
 constexpr bool IsSjisLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
+
+// Length of the longest prefix of `sjis` of at most `maxBytes` bytes that
+// does not end inside a double-byte character.
+std::size_t SjisPrefixLength(std::string_view sjis, std::size_t maxBytes);
+
+// Position of `needle` in `sjis` at a character boundary (so a trail byte is
+// never taken for the start of a match), or npos.
+std::size_t FindSjis(std::string_view sjis, std::string_view needle);
 
 // Code page 932 bytes to UTF-8; invalid bytes become U+FFFD (one per bad
 // double-byte pair, one per stray byte).

@@ -1,9 +1,12 @@
 #include "textdata/text_line_source.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "engine/file_read.h"
 #include "engine/message_hook.h"
+#include "textdata/sjis.h"
 
 namespace korvane {
 
@@ -39,6 +42,27 @@ bool TextLineSource::Next(std::string& line) {
 void TextLineSource::Rewind() { position_ = start_; }
 
 bool IsCommentLine(std::string_view line) { return line.empty() || line.starts_with("//"); }
+
+int LeadingInt(std::string_view line) {
+  std::size_t i = 0;
+  while (i < line.size() && (line[i] == ' ' || (line[i] >= '\t' && line[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < line.size() && (line[i] == '+' || line[i] == '-')) negative = line[i++] == '-';
+  long long value = 0;
+  for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+    value = std::min<long long>(value * 10 + (line[i] - '0'), 1LL << 32);
+  }
+  if (negative) value = -value;
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+void AppendBlankFilled(std::string& text, std::string_view line, std::size_t width, std::size_t maxBytes) {
+  if (text.size() >= maxBytes) return;
+  text.append(line.substr(0, SjisPrefixLength(line, maxBytes - text.size())));
+  if (width > 0 && text.size() % width != 0) {
+    text.append(std::min(width - text.size() % width, maxBytes - text.size()), ' ');
+  }
+}
 
 std::string TextDataPath(const std::string& programDirectory, const std::string& fileName) {
   return (programDirectory.empty() ? std::string(".") : programDirectory) + "/TxtData/" + fileName;

@@ -47,6 +47,16 @@ class TextLineSource {
 // Empty lines and lines starting with "//" are comments in every TxtData file.
 bool IsCommentLine(std::string_view line);
 
+// The integer at the start of a line, read as the C library's atoi reads it
+// (leading blanks, a sign, digits), held within the range of int.
+int LeadingInt(std::string_view line);
+
+// Appends `line` to `text` and fills it with blanks up to the next multiple
+// of `width` bytes, so that an edit control `width` columns wide starts every
+// source line on a new visual line.  `text` never grows beyond `maxBytes`
+// (cut at a character boundary).
+void AppendBlankFilled(std::string& text, std::string_view line, std::size_t width, std::size_t maxBytes);
+
 // "<directory>/TxtData/<name>".
 std::string TextDataPath(const std::string& programDirectory, const std::string& fileName);
 
