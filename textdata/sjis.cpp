@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// One conversion descriptor per use, closed on every path.
+// A conversion descriptor, opened once per thread (opening one loads the
+// converter and costs far more than a day's text).
 class Iconv {
  public:
   Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -24,6 +25,7 @@ class Iconv {
   // Converts as much of `in` as it can into `out`; returns false at the first
   // byte sequence it cannot convert, with `in` advanced to it.
   bool Convert(std::string_view& in, std::string& out) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     char buffer[1024];
     while (!in.empty()) {
       char* src = const_cast<char*>(in.data());
@@ -34,7 +36,6 @@ class Iconv {
       out.append(buffer, static_cast<size_t>(dst - buffer));
       in.remove_prefix(in.size() - srcLeft);
       if (result == static_cast<size_t>(-1) && errno != E2BIG) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
         return false;
       }
     }
@@ -86,6 +87,11 @@ bool IsCodePageTwin(std::string_view character) {
   return std::find(std::begin(kTwins), std::end(kTwins), character) != std::end(kTwins);
 }
 
+Iconv& Decoder() {
+  thread_local Iconv decoder("UTF-8", "CP932");
+  return decoder;
+}
+
 }  // namespace
 
 std::size_t SjisPrefixLength(std::string_view sjis, std::size_t maxBytes) {
@@ -110,7 +116,7 @@ std::size_t FindSjis(std::string_view sjis, std::string_view needle) {
 std::string SjisToUtf8(std::string_view sjis) {
   std::string out;
   out.reserve(sjis.size() * 3 / 2);
-  Iconv cd("UTF-8", "CP932");
+  Iconv& cd = Decoder();
   if (!cd.ok()) {
     // Without the converter only ASCII can be trusted.
     for (char c : sjis) {
@@ -136,8 +142,8 @@ std::string SjisToUtf8(std::string_view sjis) {
 bool Utf8ToSjis(std::string_view utf8, std::string& sjis, std::vector<std::string>* unwritable) {
   sjis.clear();
   std::vector<std::string> bad;
-  Iconv encode("CP932", "UTF-8");
-  Iconv decode("UTF-8", "CP932");
+  thread_local Iconv encode("CP932", "UTF-8");
+  Iconv& decode = Decoder();
   std::string out;
   out.reserve(utf8.size());
   std::string back;
