@@ -67,21 +67,31 @@ int NormalTemperatureTable::Build(int group) {
   days_.fill(DayRecord{});
   if (group != kStationGroup) return 0;
 
+  // Where each date's block starts: the first header "[MM:DD]" at a block
+  // position (0, 3, 6, ...) with both value lines after it.
+  int blockOf[13][32];
+  for (auto& month : blockOf) std::fill(std::begin(month), std::end(month), -1);
+  for (std::size_t k = 0; k + 2 < lines_.size(); k += 3) {
+    const std::string& line = lines_[k];
+    if (line.size() != 7 || line[0] != '[' || line[3] != ':' || line[6] != ']') continue;
+    const auto digit = [&](std::size_t i) { return line[i] >= '0' && line[i] <= '9' ? line[i] - '0' : -100; };
+    const int month = digit(1) * 10 + digit(2);
+    const int day = digit(4) * 10 + digit(5);
+    if (month < 1 || month > 12 || day < 1 || day > 31) continue;
+    if (blockOf[month][day] < 0) blockOf[month][day] = static_cast<int>(k);
+  }
+
   static constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   int position = 0;
   const auto store = [&](int month, int day) {
     DayRecord& record = days_[position];
-    record = DayRecord{};
     record.month = month;
     record.day = day;
-    const std::string header = Format("[%02d:%02d]", month, day);
-    for (std::size_t k = 0; k + 2 < lines_.size(); k += 3) {
-      if (lines_[k] != header) continue;
+    if (const int k = blockOf[month][day]; k >= 0) {
       const bool february29 = month == 2 && day == 29;
       record.index = position;
       record.first = LineMean(lines_[k + 1], february29);
       record.second = LineMean(lines_[k + 2], february29);
-      break;
     }
     ++position;
   };

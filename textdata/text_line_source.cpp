@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/file_read.h"
+#include "engine/format.h"
 #include "engine/message_hook.h"
 #include "textdata/sjis.h"
 
@@ -62,6 +63,21 @@ void AppendBlankFilled(std::string& text, std::string_view line, std::size_t wid
   if (width > 0 && text.size() % width != 0) {
     text.append(std::min(width - text.size() % width, maxBytes - text.size()), ' ');
   }
+}
+
+std::string RowsOfWidth(std::string_view utf8, int columns) {
+  if (columns <= 0) return std::string(utf8);
+  std::string rows;
+  while (!utf8.empty()) {
+    std::string_view row = TruncateToWidth(utf8, columns);
+    if (row.empty()) row = TruncateToWidth(utf8, 2);  // one character wider than the edit
+    if (row.empty()) row = utf8.substr(0, 1);
+    utf8.remove_prefix(row.size());
+    while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
+    if (!rows.empty() || !row.empty() || !utf8.empty()) rows.append(row).append("\n");
+  }
+  while (!rows.empty() && rows.back() == '\n') rows.pop_back();
+  return rows;
 }
 
 std::string TextDataPath(const std::string& programDirectory, const std::string& fileName) {

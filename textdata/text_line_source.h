@@ -57,6 +57,12 @@ int LeadingInt(std::string_view line);
 // (cut at a character boundary).
 void AppendBlankFilled(std::string& text, std::string_view line, std::size_t width, std::size_t maxBytes);
 
+// A blank-filled text (UTF-8) as the rows an edit control `columns` display
+// columns wide shows it: one row per `columns` columns, a double-byte
+// character that would cross the edge moved to the next row, the fill
+// blanks at the end of each row dropped, rows joined by '\n'.
+std::string RowsOfWidth(std::string_view utf8, int columns);
+
 // "<directory>/TxtData/<name>".
 std::string TextDataPath(const std::string& programDirectory, const std::string& fileName);
 
