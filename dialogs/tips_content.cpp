@@ -1,13 +1,18 @@
 #include "dialogs/tips_content.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace korvane {
 namespace {
 
-// Text runs from 87 pixels right of the client's left edge (past the grey
-// panel with the icon) to 10 pixels short of its right edge.
+// Text runs from 87 pixels right of the client's left edge to 10 pixels
+// short of its right edge.  87 pixels lie 12 pixels right of the grey panel
+// with the icon in the font the dialog was laid out for; with a wider
+// dialog font the panel grows, and the boxes keep that gap instead of
+// being covered.
 constexpr int kLeft = 87;
+constexpr int kGapAfterPanel = 12;
 constexpr int kRightMargin = 10;
 constexpr int kHeadingBoxTop = 11;
 constexpr int kHeadingTextTop = 25;
@@ -22,9 +27,9 @@ TipsContent::TipsContent(std::string path, int firstTopic) : reader_(std::move(p
 
 void TipsContent::Load(int topic) { current_ = reader_.Load(topic, heading_, body_); }
 
-TipsPage TipsContent::Page(int clientWidth, int panelHeight) const {
+TipsPage TipsContent::Page(int clientWidth, int panelHeight, int panelRight) const {
   TipsPage page;
-  const int left = kLeft;
+  const int left = std::max(kLeft, panelRight + kGapAfterPanel);
   const int right = clientWidth - kRightMargin;
   page.headingBox = {left, kHeadingBoxTop, right, kHeadingBottom};
   page.headingText = {left + 2, kHeadingTextTop, right, kHeadingBottom};

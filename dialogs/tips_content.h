@@ -53,8 +53,9 @@ class TipsContent {
   int NextOpening() const { return current_ + 1; }
 
   // The page for a client area `clientWidth` wide whose grey panel (control
-  // 1008) is `panelHeight` pixels high.
-  TipsPage Page(int clientWidth, int panelHeight) const;
+  // 1008) is `panelHeight` pixels high and ends `panelRight` pixels from the
+  // left edge.
+  TipsPage Page(int clientWidth, int panelHeight, int panelRight = 0) const;
 
  private:
   void Load(int topic);

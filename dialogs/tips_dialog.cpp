@@ -102,7 +102,9 @@ CTipsDlg::CTipsDlg(QWidget* parent) : QDialog(parent) {
 
 CTipsDlg::~CTipsDlg() { AppSettings::Instance().SetOnePoint(content_->NextOpening()); }
 
-korvane::TipsPage CTipsDlg::Page() const { return content_->Page(width(), panel_->height()); }
+korvane::TipsPage CTipsDlg::Page() const {
+  return content_->Page(width(), panel_->height(), panel_->geometry().right() + 1);
+}
 
 void CTipsDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);

@@ -1,13 +1,14 @@
 #include "shell/shell_dialogs.h"
 
 #include "dialogs/day_calendar_dialog.h"
+#include "dialogs/tips_dialog.h"
 
 namespace korvane {
 namespace {
 
 // One line per dialog; null until the dialog is built.
 const DayCalendarRunner kDayCalendar = &RunDayCalendarDialog;
-const TipsRunner kTips = nullptr;
+const TipsRunner kTips = &RunTipsDialog;
 const HelpRunner kHelp = nullptr;
 
 ShellDialogs& Current() {
