@@ -5,12 +5,13 @@ set -e
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   qt6-translations-l10n
   xvfb xauth
-  python3 python3-ephem
+  python3 python3-ephem python3-icalendar
+  desktop-file-utils appstream dpkg-dev
 "
 
 missing=""

@@ -327,10 +327,21 @@ QIcon CommandIcon(int command) {
   }
 }
 
+static Drawing ProgramIcon() { return CalendarButton(kGregorianRed, QStringLiteral("暦"), kInk); }
+
+void PaintProgramIcon(QPainter& painter, int size) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.scale(size / 32.0, size / 32.0);
+  ProgramIcon()(painter);
+  painter.restore();
+}
+
 QIcon ResourceIcon(int resource) {
   const QSize size(32, 32);
   switch (resource) {
-    case 128: return MakeIcon(CalendarButton(kGregorianRed, QStringLiteral("暦"), kInk), size, 32);
+    case 128: return MakeIcon(ProgramIcon(), size, 32);
     case 131: return MakeIcon(CalendarButton(kGregorianRed, {}, kInk), size, 32);
     case 134: return MakeIcon(CalendarButton(kGregorianRed, QStringLiteral("般"), kInk), size, 32);
     case 144: return MakeIcon(CalendarButton(kGregorianRed, QStringLiteral("節"), MarkColor("節")), size, 32);

@@ -5,11 +5,16 @@
 // for the lunisolar hall) with the mark of its view kind.
 #include <QIcon>
 
+class QPainter;
+
 namespace korvane {
 
 // The button picture of a command; null for a command without one.
 QIcon CommandIcon(int command);
 // The icon of a resource id (128: the program; 131..160: the view kinds).
 QIcon ResourceIcon(int resource);
+// The program's icon drawn into the square (0, 0, size, size) of any paint
+// device: the icon files of the desktop are made from it.
+void PaintProgramIcon(QPainter& painter, int size);
 
 }  // namespace korvane
