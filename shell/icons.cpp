@@ -365,7 +365,7 @@ QIcon ResourceIcon(int resource) {
     case 155: return MakeIcon(SunMark(), size, 32);
     case 156: return MakeIcon(MoonMark(false), size, 32);
     case 157: return MakeIcon(MoonMark(true), size, 32);
-    case 150: return MakeIcon(LightBulb(), size, 32);  // the tips dialog
+    case 150: return MakeIcon(LightBulb(), size, 16);  // the tips dialog
     case 158: return MakeIcon(ListSheet(QColor(200, 110, 0), QStringLiteral("予")), size, 32);
     case 159: return MakeIcon(ListSheet(QColor(120, 40, 150), QStringLiteral("星")), size, 32);
     case 160: return MakeIcon(ListSheet(QColor(0, 120, 60), QStringLiteral("雑")), size, 32);
