@@ -16,6 +16,8 @@
 // main frame fills the state at start (today's month, then the stored
 // settings) and stores it when it is closed.  Single window thread: plain
 // globals, no locking.
+#include "views/year_range.h"
+
 struct MonthOfYear {
   int year = 0;
   int month = 0;
@@ -28,10 +30,8 @@ extern int ShowMainWindow;
 
 namespace korvane {
 
-// The years any view can show: the lunisolar table's 593..2051.  A stored
-// year outside them is not used.
-constexpr int kFirstDisplayYear = 593;
-constexpr int kLastDisplayYear = 2051;
+// The years any view can show (kFirstDisplayYear, kLastDisplayYear) are
+// those of views/year_range.h; a stored year outside them is not used.
 // Place indices of the place table.
 constexpr int kPlaceCount = 87;
 constexpr int kDefaultAreaCode = 39;  // 東京

@@ -1,13 +1,17 @@
 // korvane-print: what a view kind shows, on standard output, without a
 // window.
 //
-//   korvane-print [OPTIONS] KIND [YEAR [MONTH]]
+//   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]
 //   korvane-print [--place N] day YYYY-MM-DD
 //
-// KIND is the view class name (CGDayView, CQNormalView, ...).  YEAR and
-// MONTH default to today's month; for the lunisolar kinds MONTH is the
-// month index 1..13 of the lunisolar year and the default is the lunisolar
-// month that contains today.  --today fixes the day taken as today.
+// KIND is the view class name (CGDayView, CQNormalView, CNOListView, ...).
+// For a month grid YEAR and MONTH default to today's month; for the
+// lunisolar kinds MONTH is the month index 1..13 of the lunisolar year and
+// the default is the lunisolar month that contains today.  For a list they
+// are the shared display values the list starts from (the start-up values
+// for today when missing), which the list clamps as its window does; PLACE
+// is the observing place 0..86 of the rise/set tables.  --today fixes the
+// day taken as today (and the current year of the age and era lists).
 // "day" prints the tear-off day calendar's page of a date at place N (an
 // index of the place table, default 39 東京): the window title, then every
 // text of the page, one per line, in drawing order.
@@ -30,6 +34,8 @@
 #include "engine/format.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
+#include "tools/list_printer.h"
+#include "views/lists/list_kinds.h"
 #include "views/year_range.h"
 
 namespace {
@@ -40,6 +46,7 @@ struct Arguments {
   std::string kind;
   std::optional<int> year;
   std::optional<int> month;
+  std::optional<int> place;
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
@@ -127,14 +134,14 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
       return "not a date YYYY-MM-DD: " + Echo(date);
   }
   if (positional.empty()) return "no view kind given";
-  if (positional.size() > 3) return "too many arguments";
+  if (positional.size() > 4) return "too many arguments";
   args.kind = positional[0];
   if (args.kind == "day") {
     if (positional.size() != 2) return "day needs one date YYYY-MM-DD";
     args.date = positional[1];
     return {};
   }
-  if (args.place) return "--place is for the day page";
+  if (args.place) return "--place is for the day page; a rise/set list takes PLACE after MONTH";
   int value = 0;
   if (positional.size() >= 2) {
     if (!ParseInt(positional[1], value)) return "not a year: " + Echo(positional[1]);
@@ -144,10 +151,15 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
     if (!ParseInt(positional[2], value)) return "not a month: " + Echo(positional[2]);
     args.month = value;
   }
+  if (positional.size() >= 4) {
+    if (!ParseInt(positional[3], value)) return "not a place: " + Echo(positional[3]);
+    args.place = value;
+  }
   return {};
 }
 
 int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
+  if (args.place) return Fail(korvane::Format("%s has no place; give no PLACE", info.className()));
   korvane::MonthGridContent content(info.kind);
   korvane::GridToday today{args.todayYear, args.todayMonth, args.todayDay};
   korvane::YearRange range = korvane::YearRangeOf(info.rangeKind());
@@ -208,15 +220,17 @@ int PrintDayPage(const Arguments& args) {
 }
 
 void PrintUsage() {
-  std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH]]\n"
+  std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]\n"
              "       korvane-print [--place N] day YYYY-MM-DD\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --help               this text\n",
              stdout);
   std::fputs("kinds:", stdout);
-  for (const korvane::GridKindInfo& info : korvane::AllGridKinds())
-    std::fprintf(stdout, " %s", info.className());
+  for (const ViewKindInfo& info : ViewKinds()) {
+    if (korvane::GridKindOfView(info.kind) || korvane::MakeListContent(info.kind))
+      std::fprintf(stdout, " %s", info.className);
+  }
   std::fputs("\n", stdout);
 }
 
@@ -242,9 +256,16 @@ int main(int argc, char** argv) {
     CalendarNames::SetTodayOverride(args.todayYear, args.todayMonth, args.todayDay);
   }
   // Each family of view kinds answers for its own class names: the month
-  // grids here; the list views and the day page join the same way.
+  // grids, the lists and the day page here.
   if (args.kind == "day") return PrintDayPage(args);
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
+  if (const ViewKindInfo* row = FindViewKind(args.kind)) {
+    korvane::ListArguments list{args.year, args.month, args.place, args.todayYear, args.todayMonth,
+                                args.todayDay};
+    std::string listError;
+    const int status = korvane::PrintList(row->kind, list, listError);
+    if (status >= 0) return status == 0 ? 0 : Fail(listError);
+  }
   return Fail("unknown view kind " + Echo(args.kind) + " (korvane-print --help)");
 }

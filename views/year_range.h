@@ -31,6 +31,11 @@ struct YearRange {
 };
 
 YearRange YearRangeOf(YearRangeKind kind);
+
+// The years the shared display state may hold (the lunisolar table's
+// 593..2051); a view clamps them further into its own range.
+constexpr int kFirstDisplayYear = 593;
+constexpr int kLastDisplayYear = 2051;
 // The same by number; an unknown number gets the range of kind 0.
 YearRange YearRangeOfKind(int rangeKind);
 

@@ -1,0 +1,57 @@
+#pragma once
+// The year lists: the holidays of a year (CHolidayListView), its 24 solar
+// terms (CN24ListView), seven seasonal days over up to 101 years
+// (CMiscSeasonList) and the era names (CNengoListView).  No Qt.
+#include "engine/calendar_names.h"
+#include "engine/holiday_calendar.h"
+#include "engine/lunisolar_table.h"
+#include "engine/solar_term_table.h"
+#include "views/lists/list_page.h"
+
+namespace korvane {
+
+// 祝日ﾘｽﾄ: one row per holiday of the Gregorian year, in date order.
+class HolidayListContent : public ListContent {
+ public:
+  ListState Clamp(const ListState& shared) const override;
+  ListPage Page(const ListState& state) override;
+
+ private:
+  CalendarNames calendar_;
+  HolidayCalendar holidays_;
+};
+
+// 24節気ﾘｽﾄ: the 24 terms of the year in calendar order, 小寒 .. 冬至.
+class N24ListContent : public ListContent {
+ public:
+  ListState Clamp(const ListState& shared) const override;
+  ListPage Page(const ListState& state) override;
+
+ private:
+  SolarTermTable terms_;
+  CalendarNames calendar_;
+};
+
+// 雑節リスト: one row per year from the state's year, up to 101 years and
+// never past 2050.
+class MiscSeasonListContent : public ListContent {
+ public:
+  ListState Clamp(const ListState& shared) const override;
+  ListPage Page(const ListState& state) override;
+
+ private:
+  SolarTermTable terms_;
+};
+
+// 年号: one row per era, with its first and last year; the era in force
+// runs to "..." and counts the current year.
+class NengoListContent : public ListContent {
+ public:
+  ListState Clamp(const ListState& shared) const override { return shared; }
+  ListPage Page(const ListState& state) override;
+
+ private:
+  LunisolarTable lunisolar_;
+};
+
+}  // namespace korvane
