@@ -46,13 +46,13 @@ struct Arguments {
   std::string kind;
   std::optional<int> year;
   std::optional<int> month;
+  // The place: PLACE of a rise/set list, or --place of the day page.
   std::optional<int> place;
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
-  // "day": the date asked for and the place.
+  // "day": the date asked for.
   std::string date;
-  std::optional<int> place;
 };
 
 int Fail(const std::string& message) {
