@@ -1,6 +1,9 @@
 #include "views/lists/list_kinds.h"
 
+#include "views/lists/age_list_content.h"
+#include "views/lists/astronomy_list_content.h"
 #include "views/lists/conversion_tables_content.h"
+#include "views/lists/name_list_content.h"
 #include "views/lists/year_lists_content.h"
 
 namespace korvane {
@@ -14,6 +17,18 @@ std::unique_ptr<ListContent> MakeListContent(ViewKind kind) {
     case ViewKind::N24List: return std::make_unique<N24ListContent>();
     case ViewKind::MiscSeasonList: return std::make_unique<MiscSeasonListContent>();
     case ViewKind::NengoList: return std::make_unique<NengoListContent>();
+    case ViewKind::EtoList: return std::make_unique<EtoListContent>();
+    case ViewKind::MonthList: return std::make_unique<MonthListContent>();
+    case ViewKind::WeekList: return std::make_unique<WeekListContent>();
+    case ViewKind::Week6List: return std::make_unique<Week6ListContent>();
+    case ViewKind::Star9List: return std::make_unique<Star9ListContent>();
+    case ViewKind::BirthdayList: return std::make_unique<BirthdayListContent>();
+    case ViewKind::AgeList: return std::make_unique<AgeListContent>();
+    case ViewKind::GreenwichList: return std::make_unique<GreenwichListContent>();
+    case ViewKind::MoonAgeList: return std::make_unique<MoonAgeListContent>();
+    case ViewKind::MoonPhaseList: return std::make_unique<MoonPhaseListContent>();
+    case ViewKind::MoonTimeList: return std::make_unique<MoonTimeListContent>();
+    case ViewKind::SunTimeList: return std::make_unique<SunTimeListContent>();
     default: return nullptr;
   }
 }
