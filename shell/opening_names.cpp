@@ -72,10 +72,12 @@ std::string Name(const ViewKindInfo& info) {
       return Format("%s 西暦 %d～", caption, DisplayMonth.year);
     case ViewKind::GreenwichList:
       return Format("%s 西暦 %d", caption, DisplayMonth.year);
-    case ViewKind::SenmeiList:
-      // No name format of its own yet: its command stays disabled until the
-      // view is built.
-      return caption;
+    case ViewKind::SenmeiList: {
+      // The Senmyo calendar's years; the shared year itself is left alone,
+      // so the next lunisolar view still opens where the user was.
+      const int year = std::clamp(LunarDisplayMonth.year, 862, 1684);
+      return Format("%s 旧暦 %d年", caption, year);
+    }
     // The month grids and the name lists open under their caption alone;
     // the annual schedule's exact name makes the document load its file.
     default:

@@ -78,7 +78,7 @@ constexpr ViewKindInfo kViewKinds[kViewKindCount] = {
     {ViewKind::NengoList, "CNengoListView", 141, ID_NENGO_LIST, "年号リスト(&N)",
      "年号を表示します.\n年号の表示", "年号ﾘｽﾄ", None, DayCount, kNoDialog, 47},
     {ViewKind::SenmeiList, "CSenmeiListView", 143, ID_SENMEI, "宣明暦(&K)",
-     "宣明暦を表示します.\n宣明暦の表示", "宣明暦", Lunisolar, Senmyo, kModeLunarYear, 0},
+     "宣明暦を表示します.\n宣明暦の表示", "宣明暦", Lunisolar, Senmyo, kModeLunarYear, 69},
     {ViewKind::WeekList, "CWeekListView", 151, ID_WEEK_LIST, "週の名前ﾘｽﾄ(&W)",
      "週の名前(リスト)を表示します.\n週の名前(リスト)の表示", "週の名前(ﾘｽﾄ)", None, DayCount,
      kNoDialog, 50},

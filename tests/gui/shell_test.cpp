@@ -355,7 +355,7 @@ TEST_F(ShellTest, MenusFollowTheActiveView) {
   // Nothing open: the view commands of the active view are off.
   EXPECT_FALSE(Enabled(ID_MONTH_SETTING));
   EXPECT_FALSE(Enabled(ID_AREA_SETTING));
-  EXPECT_FALSE(Enabled(ID_SENMEI));
+  EXPECT_TRUE(Enabled(ID_SENMEI));  // opens the Senmyo table like any view command
   EXPECT_FALSE(Enabled(ID_FILE_CLOSE));
   const ViewKindInfo* unbuilt = nullptr;
   for (const ViewKindInfo& info : ViewKinds()) {
@@ -383,7 +383,7 @@ TEST_F(ShellTest, MenusFollowTheActiveView) {
   EXPECT_TRUE(Enabled(ID_MONTH_SETTING));
   EXPECT_TRUE(Enabled(ID_AREA_SETTING));
   EXPECT_TRUE(Enabled(ID_FILE_CLOSE));
-  EXPECT_FALSE(Enabled(ID_SENMEI));
+  EXPECT_TRUE(Enabled(ID_SENMEI));  // opens the Senmyo table like any view command
   // The command reaches the active view.
   ASSERT_TRUE(Frame()->RouteCommand(ID_AREA_SETTING));
   auto* sun = dynamic_cast<TestView*>(Frame()->GetActiveView());
@@ -468,6 +468,12 @@ TEST_F(ShellTest, OpeningNamesClampTheSharedYearAndStoreItBack) {
   ASSERT_TRUE(Frame()->RouteCommand(32779));
   EXPECT_EQ(Frame()->MDIGetActive()->windowTitle(), QStringLiteral("陰陽暦月対照表 旧暦 593～"));
   EXPECT_EQ(LunarDisplayMonth.year, 593);
+
+  // The Senmyo table shows its own years and leaves the shared year alone.
+  LunarDisplayMonth = {2026, 11};
+  ASSERT_TRUE(Frame()->RouteCommand(ID_SENMEI));
+  EXPECT_EQ(Frame()->MDIGetActive()->windowTitle(), QStringLiteral("宣明暦 旧暦 1684年"));
+  EXPECT_EQ(LunarDisplayMonth.year, 2026);
 }
 
 TEST_F(ShellTest, HelpWithoutTopicsFileShowsThePathAndKeepsTheHint) {

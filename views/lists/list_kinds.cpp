@@ -4,6 +4,7 @@
 #include "views/lists/astronomy_list_content.h"
 #include "views/lists/conversion_tables_content.h"
 #include "views/lists/name_list_content.h"
+#include "views/lists/senmei_list_content.h"
 #include "views/lists/year_lists_content.h"
 
 namespace korvane {
@@ -29,6 +30,7 @@ std::unique_ptr<ListContent> MakeListContent(ViewKind kind) {
     case ViewKind::MoonPhaseList: return std::make_unique<MoonPhaseListContent>();
     case ViewKind::MoonTimeList: return std::make_unique<MoonTimeListContent>();
     case ViewKind::SunTimeList: return std::make_unique<SunTimeListContent>();
+    case ViewKind::SenmeiList: return std::make_unique<SenmeiListContent>();
     default: return nullptr;
   }
 }
