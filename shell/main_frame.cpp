@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "engine/calendar_names.h"
+#include "engine/file_read.h"
 #include "engine/format.h"
 #include "engine/lunisolar_table.h"
 #include "engine/message_hook.h"
@@ -293,13 +294,13 @@ void CMainFrame::OnShowMainWindow() {
 void CMainFrame::OnHelpIndex() {
   SetMessageText(QString::fromUtf8(kHelpHint));
   const std::string path = AppSettings::Instance().ProgramDirectory() + "/TxtData/Topics.txt";
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+  // Only a regular file: a FIFO in its place must not hang the program.
+  std::string bytes;
+  if (ReadRegularFile(path, kTextDataFileLimit, bytes) != ReadStatus::Ok) {
     // The hint stays until the next status text replaces it.
     ShowMessage(Format("%s\n%s", path.c_str(), kFileUnreadable));
     return;
   }
-  file.close();
   if (Dialogs().help) Dialogs().help(this, path, "目次", "目次");
   SetIdleMessage();
 }

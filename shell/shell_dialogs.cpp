@@ -2,6 +2,7 @@
 
 #include "dialogs/day_calendar_dialog.h"
 #include "dialogs/tips_dialog.h"
+#include "shell/help_dialog.h"
 
 namespace korvane {
 namespace {
@@ -9,7 +10,7 @@ namespace {
 // One line per dialog; null until the dialog is built.
 const DayCalendarRunner kDayCalendar = &RunDayCalendarDialog;
 const TipsRunner kTips = &RunTipsDialog;
-const HelpRunner kHelp = nullptr;
+const HelpRunner kHelp = &RunHelpDialog;
 
 ShellDialogs& Current() {
   static ShellDialogs dialogs{kDayCalendar, kTips, kHelp};
