@@ -3,6 +3,7 @@
 //
 //   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]
 //   korvane-print [--place N] day YYYY-MM-DD
+//   korvane-print topic [NAME]
 //
 // KIND is the view class name (CGDayView, CQNormalView, CNOListView, ...).
 // For a month grid YEAR and MONTH default to today's month; for the
@@ -14,7 +15,10 @@
 // day taken as today (and the current year of the age and era lists).
 // "day" prints the tear-off day calendar's page of a date at place N (an
 // index of the place table, default 39 東京): the window title, then every
-// text of the page, one per line, in drawing order.
+// text of the page, one per line, in drawing order.  "topic" prints what
+// the help viewer shows for topic NAME (default 目次) of
+// ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
+// lines with each link in braces.
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -32,6 +36,8 @@
 #include "engine/calendar_names.h"
 #include "dialogs/day_page_content.h"
 #include "engine/format.h"
+#include "engine/message_hook.h"
+#include "views/help_content.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
 #include "tools/list_printer.h"
@@ -53,6 +59,8 @@ struct Arguments {
   int todayDay = 0;
   // "day": the date asked for.
   std::string date;
+  // "topic": the help topic's name.
+  std::string topic;
 };
 
 int Fail(const std::string& message) {
@@ -136,6 +144,11 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
   if (positional.empty()) return "no view kind given";
   if (positional.size() > 4) return "too many arguments";
   args.kind = positional[0];
+  if (args.kind == "topic") {
+    if (positional.size() > 2) return "topic needs at most one NAME";
+    args.topic = positional.size() == 2 ? positional[1] : "目次";
+    return {};
+  }
   if (args.kind == "day") {
     if (positional.size() != 2) return "day needs one date YYYY-MM-DD";
     args.date = positional[1];
@@ -205,6 +218,21 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
 }
 
 // The tear-off day calendar's page of a date.
+int PrintHelpTopic(const std::string& name) {
+  korvane::HelpBrowser browser;
+  // The viewer's message (a file it cannot read, a topic not found) is the
+  // error, on one line.
+  korvane::MessageRecorder messages;
+  if (!browser.Open("TxtData/Topics.txt", name)) {
+    std::string text;
+    for (const std::string& message : messages.messages()) text += (text.empty() ? "" : " ") + message;
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return Fail(Echo(text));
+  }
+  std::fputs(browser.ToText().c_str(), stdout);
+  return 0;
+}
+
 int PrintDayPage(const Arguments& args) {
   int y = 0, m = 0, d = 0;
   if (!ParseDate(args.date, y, m, d)) return Fail("not a date YYYY-MM-DD: " + Echo(args.date));
@@ -222,6 +250,7 @@ int PrintDayPage(const Arguments& args) {
 void PrintUsage() {
   std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]\n"
              "       korvane-print [--place N] day YYYY-MM-DD\n"
+             "       korvane-print topic [NAME]   (help topic of ./TxtData/Topics.txt)\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --help               this text\n",
@@ -258,6 +287,7 @@ int main(int argc, char** argv) {
   // Each family of view kinds answers for its own class names: the month
   // grids, the lists and the day page here.
   if (args.kind == "day") return PrintDayPage(args);
+  if (args.kind == "topic") return PrintHelpTopic(args.topic);
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
   if (const ViewKindInfo* row = FindViewKind(args.kind)) {

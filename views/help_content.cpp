@@ -160,7 +160,8 @@ std::string HelpBrowser::ToText() const {
     text += (level > 1 ? "\t" : "") + items[KeywordSelection(level)];
   }
   text += '\n';
-  for (const HelpLine& line : VisibleLines()) {
+  for (const std::string& topicLine : current_.lines) {
+    const HelpLine line{topicLine, topics_.Links(topicLine, current_.keys[0])};
     std::size_t at = 0;
     for (const HelpLink& link : line.links) {
       text.append(line.text, at, link.offset - at).append("{").append(link.text).append("}");

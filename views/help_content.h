@@ -87,8 +87,8 @@ class HelpBrowser {
   // The previewed topic's key of `level`, or kNoKey.
   std::string PreviewKeyword(int level) const;
 
-  // The visible page as text: the keyword lists' selections, then the
-  // visible lines with each link in braces.
+  // The topic shown as text: the keyword lists' selections, then all its
+  // lines (the pane shows 15 of them) with each link in braces.
   std::string ToText() const;
 
  private:
