@@ -50,7 +50,7 @@ TEST(ShippedTexts, EveryWindowsTipNumberHasItsTopic) {
     if (kind.tipTopic == 0) continue;
     EXPECT_TRUE(topics.count(kind.tipTopic)) << kind.className << " " << kind.tipTopic;
   }
-  EXPECT_TRUE(topics.count(korvane::CDayCalendarDialog::kTipTopic)) << "the day calendar's ?";
+  EXPECT_TRUE(topics.count(CDayCalendarDialog::kTipTopic)) << "the day calendar's ?";
 }
 
 TEST(ShippedTexts, EveryViewKindHasAHelpTopicUnderItsMenuName) {

@@ -1,9 +1,9 @@
 // The text data the program ships: the Shift-JIS files the build writes into
-// TxtData hold exactly the UTF-8 sources, and every file reads as its
-// reader expects.
+// TxtData hold exactly the UTF-8 sources, and the program's own readers take
+// every tip and every schedule entry as they were written.
 #include <gtest/gtest.h>
-#include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -17,6 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "textdata/annual_schedule.h"
+#include "textdata/sjis.h"
+#include "textdata/tips_reader.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -27,24 +31,6 @@ const fs::path kBuiltDir = fs::path(KORVANE_BINARY_DIR) / "TxtData";
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Code page 932 to UTF-8 through the C library; nullopt-like empty flag on
-// any byte sequence that does not decode.
-bool DecodeCp932(const std::string& bytes, std::string& utf8) {
-  iconv_t cd = iconv_open("UTF-8", "CP932");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  std::string out(bytes.size() * 3 + 16, '\0');
-  char* in = const_cast<char*>(bytes.data());
-  size_t inLeft = bytes.size();
-  char* outPtr = out.data();
-  size_t outLeft = out.size();
-  const size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (rc == static_cast<size_t>(-1) || inLeft != 0) return false;
-  out.resize(out.size() - outLeft);
-  utf8 = out;
-  return true;
 }
 
 std::string WithCrLf(std::string text) {
@@ -99,94 +85,14 @@ TEST(ShippedFiles, BuiltFilesAreTheSourcesInShiftJisWithCrLf) {
         ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
       }
     }
-    std::string decoded;
-    ASSERT_TRUE(DecodeCp932(bytes, decoded));
-    EXPECT_EQ(decoded, WithCrLf(ReadBytes(source)));
+    const std::string text = WithCrLf(ReadBytes(source));
+    EXPECT_EQ(korvane::SjisToUtf8(bytes), text);
+    std::string encoded;
+    std::vector<std::string> unwritable;
+    EXPECT_TRUE(korvane::Utf8ToSjis(text, encoded, &unwritable)) << unwritable.size();
+    EXPECT_EQ(encoded, bytes);
   }
   EXPECT_GE(files, 1);
-}
-
-// --- weather.txt -----------------------------------------------------------
-
-// Tokyo, normals 1991-2020: monthly means of the daily minimum and maximum.
-constexpr std::array<double, 12> kNormalMin = {1.2, 2.1, 5.0, 9.8, 14.6, 18.5,
-                                               22.4, 23.5, 20.3, 14.8, 8.8, 3.8};
-constexpr std::array<double, 12> kNormalMax = {9.8, 10.9, 14.2, 19.4, 23.6, 26.1,
-                                               29.9, 31.3, 27.5, 22.0, 16.7, 12.0};
-constexpr std::array<int, 12> kMonthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-struct WeatherDay {
-  int month, day;
-  double low, high;  // the two lines' means, as the day calendar shows them
-};
-
-// The values of a line at their fixed places: characters 5k..5k+3.
-double LineMean(const std::string& line, bool leapDay) {
-  double sum = 0, lo = 1e9, hi = -1e9;
-  for (int k = 0; k < 10; ++k) {
-    const double v = std::atof(line.substr(5 * k, 4).c_str());
-    sum += v;
-    lo = std::min(lo, v);
-    hi = std::max(hi, v);
-  }
-  return leapDay ? (sum + 0.001) / 2 : (sum - lo - hi + 0.001) / 8;
-}
-
-std::vector<WeatherDay> ReadWeather() {
-  std::vector<std::string> kept;
-  for (const std::string& line : SourceLines("weather.txt")) {
-    if (line.rfind("//", 0) != 0) kept.push_back(line);
-  }
-  std::vector<WeatherDay> days;
-  for (size_t k = 0; k + 2 < kept.size(); k += 3) {
-    WeatherDay d{};
-    char header[16];
-    std::snprintf(header, sizeof header, "[%02d:%02d]", std::atoi(kept[k].substr(1, 2).c_str()),
-                  std::atoi(kept[k].substr(4, 2).c_str()));
-    EXPECT_EQ(kept[k], header);
-    d.month = std::atoi(kept[k].substr(1, 2).c_str());
-    d.day = std::atoi(kept[k].substr(4, 2).c_str());
-    EXPECT_EQ(kept[k + 1].size(), 50u) << kept[k];
-    EXPECT_EQ(kept[k + 2].size(), 50u) << kept[k];
-    const bool leap = d.month == 2 && d.day == 29;
-    d.low = LineMean(kept[k + 1], leap);
-    d.high = LineMean(kept[k + 2], leap);
-    days.push_back(d);
-  }
-  EXPECT_EQ(kept.size() % 3, 0u);
-  return days;
-}
-
-// All 366 dates in calendar order (February 29 after February 28), each
-// month's shown values averaging to the month's normal, and no jumps from
-// one day to the next.
-TEST(ShippedFiles, WeatherReproducesTokyosMonthlyNormals) {
-  const std::vector<WeatherDay> days = ReadWeather();
-  ASSERT_EQ(days.size(), 366u);
-  size_t i = 0;
-  for (int m = 1; m <= 12; ++m) {
-    double sumLow = 0, sumHigh = 0;
-    int counted = 0;
-    for (int d = 1; d <= kMonthDays[m - 1]; ++d, ++i) {
-      ASSERT_EQ(days[i].month, m);
-      ASSERT_EQ(days[i].day, d);
-      // As the day calendar prints it: rounded to tenths.
-      const double low = std::round(days[i].low * 10) / 10;
-      const double high = std::round(days[i].high * 10) / 10;
-      EXPECT_LT(low, high) << m << "/" << d;
-      if (m == 2 && d == 29) continue;
-      sumLow += low;
-      sumHigh += high;
-      ++counted;
-    }
-    EXPECT_NEAR(sumLow / counted, kNormalMin[m - 1], 0.0005) << "month " << m;
-    EXPECT_NEAR(sumHigh / counted, kNormalMax[m - 1], 0.0005) << "month " << m;
-  }
-  for (size_t k = 0; k < days.size(); ++k) {
-    const WeatherDay& next = days[(k + 1) % days.size()];
-    EXPECT_LE(std::abs(next.low - days[k].low), 0.35) << days[k].month << "/" << days[k].day;
-    EXPECT_LE(std::abs(next.high - days[k].high), 0.35) << days[k].month << "/" << days[k].day;
-  }
 }
 
 // --- onepoint.txt ----------------------------------------------------------
@@ -339,11 +245,35 @@ TEST(ShippedFiles, HelpTopicsLinkOnlyToTopicsThatExist) {
   }
 }
 
+// What the tips dialog shows of every topic: the topic itself, under its
+// own heading (never the "豆知識..." stand-in for a missing one), with a
+// body that fits the dialog's 13 lines; past the last topic it goes round.
+TEST(ShippedFiles, TheTipsReaderShowsEveryTopicWhole) {
+  const korvane::TipsReader reader((kBuiltDir / "onepoint.txt").string());
+  const auto topics = ReadTips();
+  ASSERT_FALSE(topics.empty());
+  std::string heading, body;
+  for (const auto& [number, lines] : topics) {
+    SCOPED_TRACE("topic " + std::to_string(number));
+    ASSERT_EQ(reader.Load(number, heading, body), number);
+    EXPECT_NE(heading, "豆知識...\n");
+    EXPECT_EQ(heading, korvane::SjisToUtf8(lines[0]) + "\n");
+    std::string expected = "\n";
+    for (size_t k = 1; k < lines.size(); ++k) expected += korvane::SjisToUtf8(lines[k]) + "\n";
+    EXPECT_EQ(body, expected);
+    EXPECT_LE(std::count(body.begin(), body.end(), '\n'), 13);
+  }
+  EXPECT_EQ(reader.Load(static_cast<int>(topics.size()) + 1, heading, body), 1);
+  EXPECT_EQ(reader.Load(0, heading, body), static_cast<int>(topics.size()));
+}
+
 // --- annual.txt ------------------------------------------------------------
 
 // Twelve month sections in order; every entry starts with a day of its month
 // and no continuation line contains the key mark that would end the entry
 // early; every line fits the day calendar's 40-byte lines.
+constexpr std::array<int, 12> kMonthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 TEST(ShippedFiles, AnnualSampleHasAnEntryShapeTheDayReaderTakes) {
   int month = 0, entries = 0;
   const std::string dayMark = "\x93\xfa:";  // "日:" in Shift-JIS
@@ -369,6 +299,48 @@ TEST(ShippedFiles, AnnualSampleHasAnEntryShapeTheDayReaderTakes) {
   }
   EXPECT_EQ(month, 12);
   EXPECT_GE(entries, 30);
+}
+
+// The day calendar's reader finds each entry of the sample, with its
+// continuation lines, and nothing on the days without one.
+TEST(ShippedFiles, TheDayReaderTakesEveryEntryOfTheSample) {
+  // month/day -> the entry's lines as written, UTF-8.
+  std::map<std::pair<int, int>, std::vector<std::string>> written;
+  int month = 0;
+  std::pair<int, int> current{0, 0};
+  for (const std::string& line : SourceLines("annual.txt")) {
+    if (IsComment(line)) continue;
+    if (line.front() == '[') {
+      month = std::atoi(line.c_str() + 1);
+      current = {0, 0};
+    } else if (const size_t mark = line.find("日:"); mark != std::string::npos) {
+      current = {month, std::atoi(line.c_str())};
+      written[current].push_back(line.substr(mark + std::string("日:").size()));
+    } else {
+      written[current].push_back(line);
+    }
+  }
+  const std::string path = (kBuiltDir / "annual.txt").string();
+  for (int m = 1; m <= 12; ++m) {
+    for (int d = 1; d <= kMonthDays[m - 1]; ++d) {
+      SCOPED_TRACE(std::to_string(m) + "/" + std::to_string(d));
+      std::string text;
+      ASSERT_EQ(korvane::AnnualScheduleReader::ReadEntry(path, m, d, text), 0);
+      std::string expected;
+      const auto it = written.find({m, d});
+      if (it != written.end()) {
+        for (const std::string& piece : it->second) {
+          std::string sjis;
+          ASSERT_TRUE(korvane::Utf8ToSjis(piece, sjis));
+          // Each line blank-filled to the next multiple of 40 bytes.
+          const size_t width = korvane::AnnualScheduleReader::kLineWidth;
+          const size_t fill = sjis.empty() || sjis.size() % width == 0 ? 0 : width - sjis.size() % width;
+          expected += piece + std::string(fill, ' ');
+        }
+      }
+      EXPECT_EQ(text, expected);
+    }
+  }
 }
 
 }  // namespace
