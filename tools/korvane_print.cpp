@@ -4,6 +4,7 @@
 //   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]
 //   korvane-print [--place N] day YYYY-MM-DD
 //   korvane-print topic [NAME]
+//   korvane-print haiku [N]
 //
 // KIND is the view class name (CGDayView, CQNormalView, CNOListView, ...).
 // For a month grid YEAR and MONTH default to today's month; for the
@@ -18,7 +19,9 @@
 // text of the page, one per line, in drawing order.  "topic" prints what
 // the help viewer shows for topic NAME (default 目次) of
 // ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
-// lines with each link in braces.
+// lines with each link in braces.  "haiku" prints the
+// haiku table, one record per line with its fields tab-separated in the
+// record's order, or only haiku N (1..366).
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -38,6 +41,7 @@
 #include "engine/format.h"
 #include "engine/message_hook.h"
 #include "views/help_content.h"
+#include "textdata/haiku_table.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
 #include "tools/list_printer.h"
@@ -49,6 +53,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 struct Arguments {
+  std::optional<int> haikuNumber;  // "haiku N"
   std::string kind;
   std::optional<int> year;
   std::optional<int> month;
@@ -155,6 +160,16 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
     return {};
   }
   if (args.place) return "--place is for the day page; a rise/set list takes PLACE after MONTH";
+  if (args.kind == "haiku") {
+    if (positional.size() > 2) return "haiku takes at most one number 1..366";
+    if (positional.size() == 2) {
+      int number = 0;
+      if (!ParseInt(positional[1], number) || number < 1 || number > korvane::kHaikuCount)
+        return "not a haiku number 1..366: " + Echo(positional[1]);
+      args.haikuNumber = number;
+    }
+    return {};
+  }
   int value = 0;
   if (positional.size() >= 2) {
     if (!ParseInt(positional[1], value)) return "not a year: " + Echo(positional[1]);
@@ -247,10 +262,25 @@ int PrintDayPage(const Arguments& args) {
   return 0;
 }
 
+// The records of the haiku table in their field order: upper, middle, lower,
+// era, eraYear, month, day, number, present.  A number the table holds no
+// poem for prints empty texts and present 0, as the program sees it.
+int PrintHaiku(const Arguments& args) {
+  const int first = args.haikuNumber.value_or(1);
+  const int last = args.haikuNumber.value_or(korvane::kHaikuCount);
+  for (int number = first; number <= last; ++number) {
+    const korvane::HaikuRecord h = korvane::HaikuOfDay(number - 1);
+    std::printf("%s\t%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d\n", h.upper.c_str(), h.middle.c_str(),
+                h.lower.c_str(), h.era.c_str(), h.eraYear, h.month, h.day, h.number, h.present);
+  }
+  return 0;
+}
+
 void PrintUsage() {
   std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]\n"
              "       korvane-print [--place N] day YYYY-MM-DD\n"
              "       korvane-print topic [NAME]   (help topic of ./TxtData/Topics.txt)\n"
+             "       korvane-print haiku [N]\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --help               this text\n",
@@ -288,6 +318,7 @@ int main(int argc, char** argv) {
   // grids, the lists and the day page here.
   if (args.kind == "day") return PrintDayPage(args);
   if (args.kind == "topic") return PrintHelpTopic(args.topic);
+  if (args.kind == "haiku") return PrintHaiku(args);
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
   if (const ViewKindInfo* row = FindViewKind(args.kind)) {

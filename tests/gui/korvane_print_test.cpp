@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "engine/format.h"
+#include "textdata/haiku_table.h"
 #include "views/grid/month_grid_content.h"
 
 namespace korvane {
@@ -167,5 +169,29 @@ TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
   }
 }
 
+
+// Every record as the program holds it, one line each; a number alone gives
+// that record; anything else is refused.
+TEST_F(KorvanePrint, PrintsTheHaikuTableRecordByRecord) {
+  ToolRun all = Print("haiku");
+  EXPECT_EQ(all.status, 0) << all.err;
+  std::istringstream lines(all.out);
+  std::string line;
+  int number = 0;
+  while (std::getline(lines, line)) {
+    ++number;
+    const HaikuRecord h = HaikuOfDay(number - 1);
+    EXPECT_EQ(line, Format("%s\t%s\t%s\t%s\t%d\t%d\t%d\t%d\t%d", h.upper.c_str(), h.middle.c_str(),
+                           h.lower.c_str(), h.era.c_str(), h.eraYear, h.month, h.day, h.number, h.present));
+  }
+  EXPECT_EQ(number, kHaikuCount);
+  EXPECT_EQ(Print("haiku 1").out, "春立や\t新年ふるき\t米五升\t貞享\t1\t1\t1\t1\t1\n");
+  EXPECT_EQ(Print("haiku 366").out, "姥桜\t咲くや老後の\t思ひ出\t寛文\t4\t99\t99\t366\t1\n");
+  for (const char* bad : {"haiku 0", "haiku 367", "haiku x", "haiku 1 2", "--place 3 haiku"}) {
+    const ToolRun run = Print(bad);
+    EXPECT_EQ(run.status, 2) << bad;
+    EXPECT_TRUE(run.out.empty()) << bad;
+  }
+}
 }  // namespace
 }  // namespace korvane
