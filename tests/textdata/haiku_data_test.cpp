@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "textdata/haiku_commentary_reader.h"
+
 namespace {
 
 std::string ReadFile(const std::string& path) {
@@ -219,6 +221,20 @@ TEST(HaikuData, EveryHaikuHasACommentaryThatFitsTheDialogAndAgreesWithItsYear) {
     EXPECT_GT(mentions, 0) << "haiku " << p.number << "'s commentary does not say when it was written";
   }
   for (const auto& [key, entry] : entries) EXPECT_TRUE(numbers.count(key)) << "commentary for absent haiku " << key;
+
+  // The program's own reader finds the same entries in the shipped
+  // Shift-JIS file, each commentary line starting a new 44-column line.
+  const std::string built = std::string(KORVANE_BINARY_DIR) + "/TxtData/rumika.txt";
+  if (!std::filesystem::exists(built)) return;
+  for (const Poem& p : poems) {
+    const auto it = entries.find(p.number);
+    if (it == entries.end()) continue;
+    korvane::HaikuCommentaryReader reader;
+    ASSERT_EQ(reader.Read(built, p.number), 0);
+    EXPECT_EQ(reader.reading(), it->second.reading) << p.number;
+    EXPECT_EQ(reader.seasonWord(), it->second.seasonWord) << p.number;
+    EXPECT_EQ(reader.commentary().rfind(it->second.lines.front(), 0), 0u) << p.number;
+  }
 }
 
 namespace {
