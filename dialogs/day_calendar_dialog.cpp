@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "dialogs/haiku_dialog.h"
 #include "engine/calendar_names.h"
 #include "engine/message_hook.h"
 #include "framework/message_box.h"
@@ -154,8 +155,10 @@ CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
     startupCheck_->hide();
   }
 
-  // 4. The place.
+  // 4. The place, and the text data: the normal temperatures of its
+  // station are read once, here.
   place_ = settings.GetAreaCode();
+  textData_ = std::make_unique<korvane::DayTextData>(settings.ProgramDirectory(), place_);
 
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(yearBox_, &korvane::StepBox::stepped, this, [this](int s) { StepYear(s); });
@@ -199,7 +202,7 @@ void CDayCalendarDialog::Refresh() {
   monthBox_->SetText(QString::number(date_.month));
   dayBox_->SetText(QString::number(date_.day));
 
-  korvane::DayPageExtras extras;
+  const korvane::DayPageExtras extras = textData_->For(date_.year, date_.month, date_.day);
   const QRect r = pageWidget_->rect();
   page_ = content_->Page(date_.year, date_.month, date_.day, place_,
                          korvane::GridRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, extras);
@@ -245,7 +248,10 @@ void CDayCalendarDialog::ShowTip() {
   if (korvane::Dialogs().tips) korvane::Dialogs().tips(this);
 }
 
-void CDayCalendarDialog::ShowHaiku() {}
+void CDayCalendarDialog::ShowHaiku() {
+  korvane::RunHaikuDialog(korvane::DayPageContent::HaikuIndex(date_.year, date_.month, date_.day),
+                          this);
+}
 
 void CDayCalendarDialog::ToggleStartupView() {
   AppSettings& settings = AppSettings::Instance();

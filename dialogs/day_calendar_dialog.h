@@ -72,10 +72,10 @@ class CDayCalendarDialog : public QDialog {
   void Greet();
 
   std::unique_ptr<korvane::DayPageContent> content_;
+  std::unique_ptr<korvane::DayTextData> textData_;
   korvane::DayDate date_;
   int place_ = 39;
   korvane::DayPage page_;
-  bool scheduleFileReported_ = false;
   CFont editFont_;
   korvane::GridSystemColors colors_;
 

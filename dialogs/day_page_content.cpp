@@ -5,6 +5,7 @@
 
 #include "astro/location_table.h"
 #include "astro/moon_ephemeris.h"
+#include "astro/normal_temperature_table.h"
 #include "engine/calendar_names.h"
 #include "engine/eto_cycle.h"
 #include "engine/format.h"
@@ -13,6 +14,9 @@
 #include "engine/nine_star_cycle.h"
 #include "engine/rokuyo_cycle.h"
 #include "engine/solar_term_table.h"
+#include "textdata/annual_schedule.h"
+#include "textdata/haiku_table.h"
+#include "textdata/text_line_source.h"
 
 namespace korvane {
 
@@ -283,6 +287,35 @@ DayPage DayPageContent::Page(int year, int month, int day, int place, const Grid
   out.Text(24, box(x0, right, stoneTop, stoneTop + 2 * e), 3,
            Format("誕生石・花 %s,%s", en.terms.Birthstone(month), en.terms.BirthFlower(month)));
   return page;
+}
+
+DayTextData::DayTextData(const std::string& programDirectory, int place)
+    : schedulePath_(TextDataPath(programDirectory, "annual.txt")),
+      temperatures_(std::make_unique<NormalTemperatureTable>(
+          TextDataPath(programDirectory, "weather.txt"))) {
+  const LocationTable places;
+  temperaturesAvailable_ = temperatures_->Build(places.PlaceAt(place).group) != 0;
+}
+
+DayTextData::~DayTextData() = default;
+
+DayPageExtras DayTextData::For(int year, int month, int day) {
+  DayPageExtras extras;
+  const HaikuRecord haiku = HaikuOfDay(DayPageContent::HaikuIndex(year, month, day));
+  extras.haikuPresent = haiku.present != 0;
+  extras.haikuUpper = haiku.upper;
+  extras.haikuMiddle = haiku.middle;
+  extras.haikuLower = haiku.lower;
+  extras.temperaturesAvailable = temperaturesAvailable_;
+  if (temperaturesAvailable_) extras.temperatureText = temperatures_->TextFor(month, day);
+  // A missing schedule is said once, not at every date the user steps to.
+  if (!scheduleMissing_ &&
+      AnnualScheduleReader::ReadEntry(schedulePath_, month, day, extras.scheduleText,
+                                      kScheduleLineWidth) != 0) {
+    scheduleMissing_ = true;
+    extras.scheduleText.clear();
+  }
+  return extras;
 }
 
 int DayPageContent::TermCode(int year, int month, int day) const {

@@ -19,6 +19,8 @@
 
 #include "views/grid/grid_page.h"
 
+class NormalTemperatureTable;
+
 namespace korvane {
 
 // What the text data add to a day.
@@ -34,6 +36,27 @@ struct DayPageExtras {
   std::string temperatureText;
   // The day's entry of the annual schedule, blank-filled to its line width.
   std::string scheduleText;
+};
+
+// The day calendar's text data for one place, read from the "TxtData"
+// folder: the haiku table, the normal temperatures of the place's station
+// ("weather.txt", read once) and the annual schedule ("annual.txt", read
+// for every day shown).  A missing file is reported once, by its reader.
+class DayTextData {
+ public:
+  DayTextData(const std::string& programDirectory, int place);
+  ~DayTextData();
+  DayTextData(const DayTextData&) = delete;
+  DayTextData& operator=(const DayTextData&) = delete;
+
+  bool temperaturesAvailable() const { return temperaturesAvailable_; }
+  DayPageExtras For(int year, int month, int day);
+
+ private:
+  std::string schedulePath_;
+  std::unique_ptr<NormalTemperatureTable> temperatures_;
+  bool temperaturesAvailable_ = false;
+  bool scheduleMissing_ = false;
 };
 
 struct DayPage {

@@ -1,7 +1,6 @@
 #include "shell/korvane_doc.h"
 
 #include "engine/atomic_file.h"
-#include "engine/file_read.h"
 #include "engine/format.h"
 #include "engine/message_hook.h"
 #include "shell/app_settings.h"
@@ -17,22 +16,41 @@ bool CKorvaneDoc::OnOpenDocument(const std::string& pathName) {
   if (pathName != kAnnualScheduleName) return true;
   annualSchedule_ = true;
   const std::string path = SchedulePath();
-  std::string bytes;
-  if (korvane::ReadRegularFile(path, korvane::kTextDataFileLimit, bytes) != korvane::ReadStatus::Ok) {
+  if (!korvane::LoadAnnualSchedule(path, schedule_)) {
     korvane::ShowMessage(korvane::Format("%s\n%s", path.c_str(), korvane::kFileUnreadable));
     return false;
   }
-  scheduleText_ = std::move(bytes);
   return true;
 }
 
 bool CKorvaneDoc::OnSaveDocument(const std::string& pathName) {
   if (!annualSchedule_ || pathName != kAnnualScheduleName) return true;
   const std::string path = SchedulePath();
+  // Text that code page 932 cannot hold is never changed behind the
+  // user's back: the file keeps its old text, the window its new one.
+  std::string bytes;
+  std::vector<std::string> unwritable;
+  if (!korvane::EncodeAnnualSchedule(schedule_, bytes, &unwritable)) {
+    std::string characters;
+    for (const std::string& c : unwritable) {
+      if (!characters.empty()) characters += ' ';
+      characters += c;
+    }
+    korvane::ShowMessage(korvane::Format("%s\n%s\n%s\n%s", path.c_str(), kUnwritableCharacters,
+                                         characters.c_str(), kNotSaved));
+    return false;
+  }
   std::string reason;
-  if (korvane::ReplaceFileContents(path, scheduleText_, &reason)) return true;
+  if (korvane::ReplaceFileContents(path, bytes, &reason)) return true;
   // The text stays in the open view; the user can make the file writable
   // and save again.
-  korvane::ShowMessage(korvane::Format("%s\n%s", path.c_str(), reason.c_str()));
+  korvane::ShowMessage(korvane::Format("%s\n%s\n%s", path.c_str(), reason.c_str(), kNotSaved));
   return false;
+}
+
+bool CKorvaneDoc::CanCloseFrame() {
+  // The schedule is written back whenever its window closes, changed or
+  // not, without asking; a save that fails keeps the window open.
+  if (!annualSchedule_) return true;
+  return OnSaveDocument(GetPathName());
 }

@@ -16,12 +16,17 @@
 // day taken as today (and the current year of the age and era lists).
 // "day" prints the tear-off day calendar's page of a date at place N (an
 // index of the place table, default 39 東京): the window title, then every
+<<<<<<< HEAD
 // text of the page, one per line, in drawing order.  "topic" prints what
 // the help viewer shows for topic NAME (default 目次) of
 // ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
 // lines with each link in braces.  "haiku" prints the
 // haiku table, one record per line with its fields tab-separated in the
 // record's order, or only haiku N (1..366).
+=======
+// text of the page, one per line, in drawing order.  Its text data come
+// from the "TxtData" folder of the working directory, as in the program.
+>>>>>>> 8d83552 (Day page with its text data (haiku, normal temperature, the day's schedule entry) and the haiku button; annual schedule view: edited as UTF-8, written back atomically on closing, characters code page 932 cannot hold named and refused, a file that cannot be replaced reported with its reason, the window kept open with the text either way)
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -255,9 +260,11 @@ int PrintDayPage(const Arguments& args) {
     return Fail(korvane::Format("year %d is outside %d..%d for the day calendar", y,
                                 korvane::kDayPageFirstYear, korvane::kDayPageLastYear));
   }
+  const int place = args.place.value_or(39);
+  korvane::DayTextData textData(".", place);
   korvane::DayPageContent content;
-  const korvane::DayPage page = content.Page(y, m, d, args.place.value_or(39),
-                                             korvane::kDefaultDayPageRect, korvane::DayPageExtras{});
+  const korvane::DayPage page =
+      content.Page(y, m, d, place, korvane::kDefaultDayPageRect, textData.For(y, m, d));
   std::fputs(page.ToText().c_str(), stdout);
   return 0;
 }

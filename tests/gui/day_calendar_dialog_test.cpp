@@ -8,8 +8,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <filesystem>
+
 #include "dialogs/day_calendar_dialog.h"
+#include "engine/format.h"
 #include "shell/year_month_dialog.h"
+#include "textdata/sjis.h"
 #include "shell_fixture.h"
 
 namespace shelltest {
@@ -21,6 +25,10 @@ class DayCalendarTest : public ShellTest {
     ShellTest::SetUp();
     AppSettings::Instance().Setup(Dir());
     ShowMainWindow = 1;
+    // Data files without data: nothing to say about missing files.
+    std::filesystem::create_directories(Dir() + "/TxtData");
+    for (const char* name : {"annual.txt", "weather.txt", "rumika.txt"})
+      std::ofstream(Dir() + "/TxtData/" + name);
   }
   // The value stored in the file, as another program would read it.
   std::string Setting(const std::string& key) {
@@ -108,6 +116,47 @@ TEST_F(DayCalendarTest, CheckBoxTipAndDoubleClick) {
   EXPECT_EQ(recorder_->messages()[0], "次の起動から\n本体を表示します.");
   EXPECT_EQ(ShowMainWindow, 1);
   EXPECT_EQ(Setting("onedaywindow"), "1");
+}
+
+TEST_F(DayCalendarTest, TheDaysTextDataHaikuTemperatureAndSchedule) {
+  CalendarNames::SetTodayOverride(2024, 1, 1);
+  auto write = [this](const char* name, const std::string& utf8) {
+    std::string sjis;
+    ASSERT_TRUE(korvane::Utf8ToSjis(utf8, sjis));
+    std::ofstream(Dir() + "/TxtData/" + name, std::ios::binary) << sjis;
+  };
+  write("annual.txt", "[1月]\r\n11日:鏡開き\r\n1日:" + std::string(45, 'a') + "\r\n初詣\r\n");
+  std::string values1, values2;
+  for (int v = 1; v <= 10; ++v) values1 += korvane::Format("%4d ", v);
+  for (int v = 11; v <= 20; ++v) values2 += korvane::Format("%4d ", v);
+  write("weather.txt", "[01:01]\n// a comment inside the block\n" + values1 + "\n" + values2 + "\n");
+
+  CDayCalendarDialog dialog;
+  const korvane::DayPage& page = dialog.page();
+  EXPECT_EQ(page.rowUnits, 14);
+  ASSERT_NE(page.CellText(23), nullptr);
+  EXPECT_EQ(page.CellText(23)->text, "平年(東京)気温 15.5/5.5 ℃");
+  ASSERT_NE(page.CellText(13), nullptr);
+  EXPECT_EQ(page.CellText(13)->text, "春立や 新年ふるき 米五升");
+  EXPECT_FALSE(dialog.haikuButton()->isHidden());
+  // Day 1's entry, not day 11's: a 45-character line, then the next one.
+  EXPECT_EQ(dialog.scheduleEdit()->toPlainText(),
+            QString::fromStdString(std::string(40, 'a') + "\naaaaa\n初詣"));
+  QDir().mkpath(QStringLiteral(KORVANE_BINARY_DIR "/day_png"));
+  EXPECT_TRUE(dialog.grab().toImage().save(QStringLiteral(KORVANE_BINARY_DIR "/day_png/textdata-2024-01-01.png")));
+  dialog.haikuButton()->click();
+  ASSERT_FALSE(modalTitles_.empty()) << "the haiku dialog";
+  EXPECT_TRUE(recorder_->messages().empty());
+
+  // Another day without an entry: an empty edit.  A place of another
+  // station: 13 row units, no temperature line.
+  dialog.SetDate({2024, 1, 2});
+  EXPECT_TRUE(dialog.scheduleEdit()->toPlainText().isEmpty());
+  WriteIni("[Settings]\nAreaCode=0\n");
+  AppSettings::Instance().Setup(Dir());
+  CDayCalendarDialog sapporo;
+  EXPECT_EQ(sapporo.page().rowUnits, 13);
+  EXPECT_EQ(sapporo.page().CellText(23), nullptr);
 }
 
 TEST_F(DayCalendarTest, ADayCalendarOnlyRunShowsTheRealDialog) {

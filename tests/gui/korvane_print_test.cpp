@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/format.h"
+#include "engine/calendar_names.h"
 #include "textdata/haiku_table.h"
 #include "views/grid/month_grid_content.h"
 
@@ -27,11 +28,13 @@ struct ToolRun {
 
 const std::string kTool = KORVANE_BINARY_DIR "/tools/korvane-print";
 
-ToolRun Print(const std::string& arguments) {
+// Runs the tool; `dir`, when given, is its working directory.
+ToolRun Print(const std::string& arguments, const std::string& dir = {}) {
   ToolRun run;
   const std::string errFile = std::filesystem::temp_directory_path() /
                              ("korvane_print_test_" + std::to_string(getpid()) + ".err");
-  const std::string command = kTool + " " + arguments + " 2>" + errFile;
+  const std::string command =
+      (dir.empty() ? "" : "cd '" + dir + "' && ") + kTool + " " + arguments + " 2>" + errFile;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   char buffer[4096];
@@ -144,12 +147,21 @@ TEST_F(KorvanePrint, HelpAnywhereShowsTheUsage) {
 TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
   // A holiday (憲法記念日, red), a solar-term day that is also a holiday
   // (春分の日 / 春分), a day without moonrise (2000-01-28 at 東京).
-  ToolRun run = Print("day 2024-05-03");
+  // The haiku comes from the table built into the program.
+  const HaikuRecord haiku = HaikuOfDay(CalendarNames::DayOfYear(2024, 5, 3));
+  const std::string haikuLine =
+      haiku.present ? haiku.upper + " " + haiku.middle + " " + haiku.lower + "\n" : "";
+  // Without a TxtData folder: no schedule entry, no normal temperatures.
+  const std::filesystem::path empty = std::filesystem::temp_directory_path() /
+                                      ("korvane_print_day_" + std::to_string(getpid()));
+  std::filesystem::create_directories(empty);
+  ToolRun run = Print("day 2024-05-03", empty.string());
+  std::filesystem::remove_all(empty);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "2024年(平成36年)\n3\nFRIDAY\n金曜\n  大 5月 3日\n旧小 3月25日\n七赤\n先負\n"
             "ひのと・う\n 5月(MAY)\n皐月(さつき)\n月齢 24.2\n東京\n日の出  4 47\n    入 18 29\n"
-            "月の出  1 54\n    入 12 49\n憲法記念日\n誕生石・花 エメラルド,鈴蘭\n");
+            "月の出  1 54\n    入 12 49\n" + haikuLine + "憲法記念日\n誕生石・花 エメラルド,鈴蘭\n");
   run = Print("day 2024-03-20");
   EXPECT_NE(run.out.find("\n春分の日\n春分\n誕生石・花 "), std::string::npos) << run.out;
   run = Print("day 2000-01-28 --place 39");
