@@ -63,46 +63,49 @@ constexpr Era kEras[] = {
     {"亨和", 1801}, {"文化", 1804}, {"文政", 1818}, {"天保", 1830}, {"弘化", 1844},
     {"嘉永", 1848}, {"安政", 1854}, {"万延", 1860}, {"文久", 1861}, {"元治", 1864},
     {"慶応", 1865}, {"明治", 1868}, {"大正", 1912}, {"昭和", 1926}, {"平成", 1989},
+    {"令和", 2019},  // the current law's only
 };
-static_assert(std::size(kEras) == EraNames::eraCount);
+static_assert(std::size(kEras) == EraNames::currentEraCount);
 
 // 明徳 counts its years from 1390; its first year in the table, 1393, is its
 // year 4 because the northern court's 明徳 1..3 lie under 元中.
 constexpr const char* kMeitoku = "明徳";
 constexpr int kMeitokuFirstEraYear = 4;
 
-bool IsMeitoku(int index) {
-  return index >= 0 && index < EraNames::eraCount &&
-         std::string_view(kEras[index].name) == kMeitoku;
-}
+bool IsMeitoku(int index) { return std::string_view(kEras[index].name) == kMeitoku; }
 
 }  // namespace
 
-const char* EraNames::Name(int index) {
-  if (index < 0 || index >= eraCount) return "";
+int EraNames::Count(CalendarLaw law) {
+  return law == CalendarLaw::Current ? currentEraCount : eraCount;
+}
+
+const char* EraNames::Name(int index, CalendarLaw law) {
+  if (index < 0 || index >= Count(law)) return "";
   return kEras[index].name;
 }
 
-int EraNames::FirstYear(int index) {
-  if (index < 0 || index >= eraCount) return 0;
+int EraNames::FirstYear(int index, CalendarLaw law) {
+  if (index < 0 || index >= Count(law)) return 0;
   return kEras[index].firstYear;
 }
 
-int EraNames::FirstEraYear(int index) {
-  if (index < 0 || index >= eraCount) return 0;
+int EraNames::FirstEraYear(int index, CalendarLaw law) {
+  if (index < 0 || index >= Count(law)) return 0;
   return IsMeitoku(index) ? kMeitokuFirstEraYear : 1;
 }
 
-int EraNames::IndexOfYear(int year) {
+int EraNames::IndexOfYear(int year, CalendarLaw law) {
   if (year < firstYear || year > lastYear) return -1;
   // The last era whose first year is not after `year`.
-  const Era* next = std::upper_bound(std::begin(kEras), std::end(kEras), year,
+  const Era* end = std::begin(kEras) + Count(law);
+  const Era* next = std::upper_bound(std::begin(kEras), end, year,
                                      [](int y, const Era& era) { return y < era.firstYear; });
   return static_cast<int>(next - std::begin(kEras)) - 1;
 }
 
-int EraNames::EraYearOf(int year) {
-  int index = IndexOfYear(year);
+int EraNames::EraYearOf(int year, CalendarLaw law) {
+  int index = IndexOfYear(year, law);
   if (index < 0) return -1;
-  return year - kEras[index].firstYear + FirstEraYear(index);
+  return year - kEras[index].firstYear + FirstEraYear(index, law);
 }

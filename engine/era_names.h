@@ -5,21 +5,30 @@
 //
 // For 1336..1392 the table follows the southern court (延元 .. 元中), and
 // 明徳 begins with its year 4 in 1393, the year the two courts were reunited.
+//
+// As first published the table ends with 平成, carried to 2051 (平成 63).
+// Under the current law 令和 follows from 2019: like 大正 (1912) and 平成
+// (1989), the lunisolar year of the change carries the new era as a whole.
+#include "engine/calendar_law.h"
 
 class EraNames {
  public:
-  static constexpr int eraCount = 238;
+  static constexpr int eraCount = 238;         // as published: 推古 .. 平成
+  static constexpr int currentEraCount = 239;  // current law: .. 令和
   static constexpr int firstYear = 593;   // 推古 1
-  static constexpr int lastYear = 2051;   // 平成 63
+  static constexpr int lastYear = 2051;   // 平成 63, or 令和 33
 
-  // By era index, 0 = 推古 .. 237 = 平成.  An index outside gives "" / 0.
-  static const char* Name(int index);
-  static int FirstYear(int index);
+  static int Count(CalendarLaw law = CalendarLaw::AsPublished);
+
+  // By era index, 0 = 推古 .. 237 = 平成 (238 = 令和 under the current law).
+  // An index outside gives "" / 0.
+  static const char* Name(int index, CalendarLaw law = CalendarLaw::AsPublished);
+  static int FirstYear(int index, CalendarLaw law = CalendarLaw::AsPublished);
   // The era year of the era's first carried year (1, but 4 for 明徳).
-  static int FirstEraYear(int index);
+  static int FirstEraYear(int index, CalendarLaw law = CalendarLaw::AsPublished);
 
   // The era index carried by a lunisolar year; -1 outside firstYear..lastYear.
-  static int IndexOfYear(int year);
+  static int IndexOfYear(int year, CalendarLaw law = CalendarLaw::AsPublished);
   // The era year of a lunisolar year (1 for the era's first year); -1 outside.
-  static int EraYearOf(int year);
+  static int EraYearOf(int year, CalendarLaw law = CalendarLaw::AsPublished);
 };

@@ -1,5 +1,7 @@
 #include "engine/holiday_calendar.h"
 
+#include <iterator>
+
 namespace {
 
 // Post-war holiday codes (name index = code - 1).
@@ -32,11 +34,16 @@ constexpr int kMeijisetsu = 59;         // 明治節
 constexpr int kNiinamesai = 60;         // 新嘗祭
 constexpr int kTaishoTennosai = 61;     // 大正天皇祭
 
-constexpr const char* kPostwarNames[16] = {
+// Codes 1..16 are the almanac's first table; 17..25 follow the current law.
+constexpr const char* kPostwarNames[] = {
     "元日",     "成人の日",   "建国記念日", "春分の日",     "みどりの日", "憲法記念日",
     "子供の日", "海の日",     "敬老の日",   "秋分の日",     "体育の日",   "文化の日",
     "勤労感謝の日", "天皇誕生日", "振替休日", "国民の休日",
+    "建国記念の日", "こどもの日", "昭和の日", "山の日", "スポーツの日",
+    "結婚の儀", "大喪の礼", "即位礼正殿の儀", "即位の日",
 };
+constexpr int kPublishedPostwarCount = 16;
+static_assert(std::size(kPostwarNames) == HolidayCalendar::kSokuiNoHi);
 
 // 春季皇霊祭 and 秋季皇霊祭 keep their names, but the equinox days report
 // the post-war codes in every year.
@@ -64,8 +71,12 @@ bool ThirdMonday(int day, int weekday) { return weekday == kMonday && day >= 15 
 }  // namespace
 
 int HolidayCalendar::HolidayCode(int year, int month, int day, int weekday) const {
+  if (law_ == CalendarLaw::Current) return CurrentLawCode(year, month, day, weekday);
+  return PublishedCode(year, month, day, weekday, year < kPostwarLaw);
+}
+
+int HolidayCalendar::PublishedCode(int year, int month, int day, int weekday, bool prewar) const {
   const bool monday = weekday == kMonday;
-  const bool prewar = year < kPostwarLaw;
   const bool substitutes = year >= kSubstituteLaw;
 
   switch (month) {
@@ -158,8 +169,13 @@ int HolidayCalendar::HolidayCode(int year, int month, int day, int weekday) cons
   }
 }
 
+int HolidayCalendar::PostwarCodeCount() const {
+  return law_ == CalendarLaw::Current ? static_cast<int>(std::size(kPostwarNames))
+                                      : kPublishedPostwarCount;
+}
+
 const char* HolidayCalendar::HolidayName(int index) const {
-  if (index < 0 || index >= 16) return "";
+  if (index < 0 || index >= PostwarCodeCount()) return "";
   return kPostwarNames[index];
 }
 
@@ -184,4 +200,190 @@ int HolidayCalendar::HolidayCount(int year) const {
     }
   }
   return count;
+}
+
+// ---------------------------------------------------------------------------
+// The current law (国民の祝日に関する法律 of 1948 and its amendments).
+
+namespace {
+
+// The law's turning points: the dates (yyyymmdd) and years its amendments and
+// special laws took effect.
+constexpr int kLawInForce = 19480720;          // the holiday law replaces the pre-war days
+constexpr int kFoundationDayLaw = 1967;        // 建国記念の日 (敬老の日, 体育の日 from 1966)
+constexpr int kRespectForAgedLaw = 1966;
+constexpr int kSubstituteInForce = 19730412;   // 振替休日: the Monday after a Sunday holiday
+constexpr int kCitizensInForce = 19851227;     // 国民の休日: a day between two holidays
+constexpr int kHeiseiHolidays = 1989;          // みどりの日 4/29, 天皇誕生日 12/23
+constexpr int kNextFreeDaySubstitute = 2007;   // 振替休日 to the next day that is no holiday;
+                                               // 昭和の日 4/29, みどりの日 5/4
+constexpr int kMountainDayLaw = 2016;          // 山の日
+constexpr int kReiwaBirthday = 2020;           // 天皇誕生日 2/23; スポーツの日
+constexpr int kLastHeiseiBirthday = 2018;
+
+constexpr int DateKey(int year, int month, int day) { return year * 10000 + month * 100 + day; }
+
+struct LawDay {
+  int year, month, day, weekday;
+};
+
+LawDay NextDay(LawDay d) {
+  d.weekday = (d.weekday + 1) % 7;
+  if (++d.day > CalendarNames::MonthLength(d.year, d.month)) {
+    d.day = 1;
+    if (++d.month > 12) {
+      d.month = 1;
+      ++d.year;
+    }
+  }
+  return d;
+}
+
+LawDay PreviousDay(LawDay d) {
+  d.weekday = (d.weekday + 6) % 7;
+  if (--d.day < 1) {
+    if (--d.month < 1) {
+      d.month = 12;
+      --d.year;
+    }
+    d.day = CalendarNames::MonthLength(d.year, d.month);
+  }
+  return d;
+}
+
+// The one-time holidays made by special laws.
+struct OneTimeHoliday {
+  int date;
+  int code;
+};
+constexpr OneTimeHoliday kOneTimeHolidays[] = {
+    {19590410, HolidayCalendar::kKekkonNoGi},          // 皇太子明仁親王の結婚の儀
+    {19890224, HolidayCalendar::kTaisoNoRei},          // 昭和天皇の大喪の礼
+    {19901112, HolidayCalendar::kSokuireiSeidenNoGi},  // 即位礼正殿の儀
+    {19930609, HolidayCalendar::kKekkonNoGi},          // 皇太子徳仁親王の結婚の儀
+    {20190501, HolidayCalendar::kSokuiNoHi},           // 天皇の即位の日
+    {20191022, HolidayCalendar::kSokuireiSeidenNoGi},  // 即位礼正殿の儀
+};
+
+// 2020 and 2021 moved three holidays around the Olympic Games.
+struct MovedHoliday {
+  int year;
+  int umi;     // 海の日, July
+  int sports;  // スポーツの日, July
+  int yama;    // 山の日, August
+};
+constexpr MovedHoliday kOlympicYears[] = {{2020, 23, 24, 10}, {2021, 22, 23, 8}};
+
+const MovedHoliday* OlympicYear(int year) {
+  for (const MovedHoliday& moved : kOlympicYears) {
+    if (moved.year == year) return &moved;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int HolidayCalendar::EquinoxDay(int year, int termIndex, bool equinoxes) const {
+  if (!equinoxes) return 0;
+  return static_cast<int>(terms_.TermDay(year, termIndex));
+}
+
+int HolidayCalendar::LawHoliday(int year, int month, int day, int weekday,
+                                bool equinoxes) const {
+  const int date = DateKey(year, month, day);
+  if (date < kLawInForce) return 0;
+  for (const OneTimeHoliday& once : kOneTimeHolidays) {
+    if (once.date == date) return once.code;
+  }
+  const MovedHoliday* moved = OlympicYear(year);
+
+  switch (month) {
+    case 1:
+      if (day == 1) return kGanjitsu;
+      if (year < kHappyMonday2000 ? day == 15 : SecondMonday(day, weekday)) return kSeijin;
+      return 0;
+    case 2:
+      if (year >= kFoundationDayLaw && day == 11) return kKenkokuKinenNoHi;
+      if (year >= kReiwaBirthday && day == 23) return kTennoTanjobi;
+      return 0;
+    case 3:
+      if (day >= 15 && day == EquinoxDay(year, SolarTermTable::kSpringEquinox, equinoxes))
+        return kShunbun;
+      return 0;
+    case 4:
+      if (day != 29) return 0;
+      if (year < kHeiseiHolidays) return kTennoTanjobi;
+      return year < kNextFreeDaySubstitute ? kMidori : kShowaNoHi;
+    case 5:
+      if (day == 3) return kKenpoKinen;
+      if (day == 4 && year >= kNextFreeDaySubstitute) return kMidori;
+      if (day == 5) return kKodomoNoHi;
+      return 0;
+    case 7:
+      if (moved) {
+        if (day == moved->umi) return kUmi;
+        if (day == moved->sports) return kSportsNoHi;
+        return 0;
+      }
+      if (year >= kHappyMonday2003 && ThirdMonday(day, weekday)) return kUmi;
+      if (year >= kMarineDay && year < kHappyMonday2003 && day == 20) return kUmi;
+      return 0;
+    case 8:
+      if (moved) return day == moved->yama ? kYamaNoHi : 0;
+      return year >= kMountainDayLaw && day == 11 ? kYamaNoHi : 0;
+    case 9:
+      if (year >= kHappyMonday2003 && ThirdMonday(day, weekday)) return kKeiro;
+      if (year >= kRespectForAgedLaw && year < kHappyMonday2003 && day == 15) return kKeiro;
+      if (day >= 15 && day == EquinoxDay(year, SolarTermTable::kAutumnEquinox, equinoxes))
+        return kShubun;
+      return 0;
+    case 10:
+      if (year >= kRespectForAgedLaw && year < kHappyMonday2000 && day == 10) return kTaiiku;
+      if (moved || !SecondMonday(day, weekday) || year < kHappyMonday2000) return 0;
+      return year < kReiwaBirthday ? kTaiiku : kSportsNoHi;
+    case 11:
+      if (day == 3) return kBunka;
+      if (day == 23) return kKinroKansha;
+      return 0;
+    case 12:
+      if (year >= kHeiseiHolidays && year <= kLastHeiseiBirthday && day == 23) return kTennoTanjobi;
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+int HolidayCalendar::CurrentLawCode(int year, int month, int day, int weekday) const {
+  const LawDay today{year, month, day, weekday};
+  if (DateKey(year, month, day) < kLawInForce) return PublishedCode(year, month, day, weekday, true);
+
+  // The equinoxes come from the term formula; outside its years the formula's
+  // message is shown once for the day asked about, and the rules go on
+  // without equinox days.
+  bool equinoxes = year >= SolarTermTable::kFirstYear && year <= SolarTermTable::kLastYear;
+  if (!equinoxes && (month == 3 || month == 9) && day >= 15) terms_.TermDay(year, 0);
+  // A neighbour in another year (Dec 31 / Jan 1) never needs an equinox.
+  auto holiday = [&](const LawDay& d) {
+    return LawHoliday(d.year, d.month, d.day, d.weekday, equinoxes);
+  };
+
+  if (int code = holiday(today)) return code;
+
+  const int date = DateKey(year, month, day);
+  if (date >= kSubstituteInForce) {
+    if (year < kNextFreeDaySubstitute) {
+      if (weekday == kMonday && holiday(PreviousDay(today))) return kFurikae;
+    } else {
+      // The first day after a Sunday holiday that is not a holiday itself:
+      // walk back over the holidays just before this day.
+      for (LawDay d = PreviousDay(today); holiday(d); d = PreviousDay(d)) {
+        if (d.weekday == 0) return kFurikae;
+      }
+    }
+  }
+  if (date >= kCitizensInForce && weekday != 0 && holiday(PreviousDay(today)) &&
+      holiday(NextDay(today))) {
+    return kKokumin;
+  }
+  return 0;
 }

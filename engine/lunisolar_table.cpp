@@ -26,8 +26,9 @@ constexpr const char* kLeapBigLabel = "閏大";
 constexpr const char* kSmallLabel = "小";
 constexpr const char* kLeapSmallLabel = "閏小";
 
-// The era searches cover the years before this one only.
-constexpr int kEraSearchEnd = 2020;
+// As published, the era searches cover the years before this one only, and
+// it is also their "not found" answer.
+constexpr int kPublishedEraSearchEnd = 2020;
 
 // Copies a UTF-8 text into a fixed buffer without cutting a character.
 template <size_t N>
@@ -54,15 +55,16 @@ long FloorMod(long value, long divisor) {
 
 }  // namespace
 
-LunisolarTable::LunisolarTable() {
+LunisolarTable::LunisolarTable(CalendarLaw law) : law_(law) {
+  const int eras = EraNames::Count(law);
   int era = 0;
   for (int i = 0; i < yearCount; ++i) {
     const int year = firstYear + i;
     // Eras begin in ascending years, so the running index only moves on.
-    while (era + 1 < EraNames::eraCount && EraNames::FirstYear(era + 1) <= year) ++era;
+    while (era + 1 < eras && EraNames::FirstYear(era + 1, law) <= year) ++era;
     const YearRow& row = kYearRows[i];
-    SetYear(year, row.sizes, row.leapMonth, row.leapSize, EraNames::Name(era),
-            year - EraNames::FirstYear(era) + EraNames::FirstEraYear(era));
+    SetYear(year, row.sizes, row.leapMonth, row.leapSize, EraNames::Name(era, law),
+            year - EraNames::FirstYear(era, law) + EraNames::FirstEraYear(era, law));
   }
   daysBefore_[0] = 0;
   for (int i = 0; i < yearCount; ++i) daysBefore_[i + 1] = daysBefore_[i] + years_[i].yearDays;
@@ -277,11 +279,15 @@ int LunisolarTable::TodayLunarDay(int year, int position) const {
   return (today.year == year && today.month == position) ? today.day : 0;
 }
 
+int LunisolarTable::EraSearchEnd() const {
+  return law_ == CalendarLaw::Current ? lastYear + 1 : kPublishedEraSearchEnd;
+}
+
 int LunisolarTable::EraCount() const {
   // Counts the runs of equal names, year by year, as the year list shows them.
   const char* current = years_[0].eraName;
   int count = 1;
-  for (int i = 0; i < kEraSearchEnd - firstYear; ++i) {
+  for (int i = 0; i < EraSearchEnd() - firstYear; ++i) {
     if (std::strcmp(years_[i].eraName, current) != 0) {
       current = years_[i].eraName;
       ++count;
@@ -291,10 +297,11 @@ int LunisolarTable::EraCount() const {
 }
 
 int LunisolarTable::FindEraYear(const char* eraName, int eraYear) const {
-  if (eraName == nullptr) return kEraSearchEnd;
-  int i = 0;
-  for (; i < kEraSearchEnd - firstYear; ++i) {
-    if (years_[i].eraYear == eraYear && std::strcmp(years_[i].eraName, eraName) == 0) break;
+  const int notFound = law_ == CalendarLaw::Current ? noEraYear : kPublishedEraSearchEnd;
+  if (eraName == nullptr) return notFound;
+  for (int i = 0; i < EraSearchEnd() - firstYear; ++i) {
+    if (years_[i].eraYear == eraYear && std::strcmp(years_[i].eraName, eraName) == 0)
+      return firstYear + i;
   }
-  return firstYear + i;
+  return notFound;
 }

@@ -20,6 +20,7 @@
 // except MonthLabel, which then gives the empty text.
 #include <cstdint>
 
+#include "engine/calendar_law.h"
 #include "engine/calendar_names.h"
 #include "engine/solar_term_table.h"
 
@@ -61,7 +62,13 @@ class LunisolarTable {
   // Day number (days from Gregorian 593-01-01) of lunisolar 593/1/1.
   static constexpr int firstNewYearDayNumber = 39;
 
-  LunisolarTable();
+  // What FindEraYear gives under the current law when no year carries the
+  // era year: no year of the table, nor any year a caller could show.
+  static constexpr int noEraYear = 0;
+
+  // The era names follow `law` (令和 from 2019 under the current law).
+  explicit LunisolarTable(CalendarLaw law = CalendarLaw::AsPublished);
+  CalendarLaw Law() const { return law_; }
 
   // 0 when firstYear <= year <= lastYear; otherwise shows the range message
   // with `kind` and gives -1.
@@ -99,10 +106,12 @@ class LunisolarTable {
   // else 0.  Never shows a message: it is asked at every repaint.
   int TodayLunarDay(int year, int position) const;
 
-  // Number of era runs among the years 593..2019.
+  // Number of era runs among the searched years: 593..2019 as published
+  // (238), 593..2051 under the current law (239).
   int EraCount() const;
-  // The first year 593..2019 that carries `eraName` with `eraYear`; 2020 when
-  // none does (years from 2020 on are not searched).
+  // The first searched year that carries `eraName` with `eraYear`.  When none
+  // does: 2020 as published (years from 2020 on are not searched there), and
+  // noEraYear (0) under the current law, which searches up to 2051.
   int FindEraYear(const char* eraName, int eraYear) const;
 
   // The Gregorian arithmetic and the solar terms that come with every table,
@@ -150,6 +159,10 @@ class LunisolarTable {
   // false when the date is not a valid day of 593-02-09..2051-12-31.
   bool ConvertGregorian(int year, int month, int day, LunisolarDate& result) const;
 
+  // The first year the era searches leave out.
+  int EraSearchEnd() const;
+
+  CalendarLaw law_ = CalendarLaw::AsPublished;
   CalendarNames calendar_;
   SolarTermTable solarTerms_;
   LunisolarYear years_[yearCount];
