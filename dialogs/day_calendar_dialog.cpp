@@ -74,7 +74,7 @@ void RunDayCalendarDialog(QWidget* owner) {
 using korvane::DayDate;
 
 CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
-    : QDialog(owner), content_(std::make_unique<korvane::DayPageContent>()) {
+    : QDialog(owner), content_(std::make_unique<korvane::DayPageContent>(CurrentLaw)) {
   AppSettings& settings = AppSettings::Instance();
   const QFont font = korvane::DialogFont();
   setFont(font);

@@ -22,6 +22,7 @@ namespace korvane {
 
 // The engine objects of one day calendar, built with it and kept for its life.
 struct DayPageContent::Engines {
+  explicit Engines(CalendarLaw law) : lunisolar(law), holidays(law) {}
   CalendarNames calendar;
   LunisolarTable lunisolar;
   EtoCycle eto;
@@ -33,7 +34,7 @@ struct DayPageContent::Engines {
   MoonEphemeris moon;
 };
 
-DayPageContent::DayPageContent() : engines_(std::make_unique<Engines>()) {}
+DayPageContent::DayPageContent(CalendarLaw law) : engines_(std::make_unique<Engines>(law)) {}
 DayPageContent::~DayPageContent() = default;
 
 namespace {

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/calendar_law.h"
 #include "views/grid/grid_page.h"
 
 class NormalTemperatureTable;
@@ -105,7 +106,9 @@ inline constexpr GridRect kDefaultDayPageRect{0, 0, 225, 293};
 
 class DayPageContent {
  public:
-  DayPageContent();
+  // The holidays and the era follow `law` (the dialog passes the shared
+  // CurrentLaw).
+  explicit DayPageContent(CalendarLaw law = CalendarLaw::AsPublished);
   ~DayPageContent();
   DayPageContent(const DayPageContent&) = delete;
   DayPageContent& operator=(const DayPageContent&) = delete;

@@ -41,6 +41,8 @@ void CView::OnInitialUpdate() { OnUpdate(nullptr); }
 
 void CView::OnUpdate(CView*) { update(); }
 
+void CView::OnLawChanged() { OnUpdate(nullptr); }
+
 void CView::OnDraw(QPainter&) {}
 
 void CView::OnLButtonDown(QPoint) {}

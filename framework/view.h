@@ -68,6 +68,11 @@ class CView : public QWidget {
   virtual void OnDraw(QPainter& painter);
   virtual void OnLButtonDown(QPoint point);
   virtual void OnRButtonDown(QPoint point);
+  // The holiday and era rules (the shared CurrentLaw) were switched.  A view
+  // whose content depends on them remakes its content objects with the new
+  // rules and then calls this default, which runs OnUpdate(nullptr) (a
+  // repaint, or a list's refill).
+  virtual void OnLawChanged();
 
   // The client rectangle, (0, 0) to (width, height).
   QRect GetClientRect() const { return rect(); }

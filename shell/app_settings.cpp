@@ -124,6 +124,16 @@ int AppSettings::GetOneDayWindow(int defaultValue) const { return GetFlag("oneda
 
 void AppSettings::SetOneDayWindow(int show) { profile_.WriteProfileInt(kSection, "onedaywindow", show); }
 
+int AppSettings::GetCurrentLaw() const { return GetFlag("CurrentLaw", 1); }
+
+void AppSettings::SetCurrentLaw(int current) {
+  profile_.WriteProfileInt(kSection, "CurrentLaw", current ? 1 : 0);
+}
+
+CalendarLaw AppSettings::LawOf(int current) {
+  return current == 0 ? CalendarLaw::AsPublished : CalendarLaw::Current;
+}
+
 // ---------------------------------------------------------------- months
 
 void AppSettings::GetDisplayMonth() const {

@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <string>
 
+#include "engine/calendar_law.h"
 #include "framework/profile.h"
 
 class CMDIFrameWnd;
@@ -52,6 +53,11 @@ class AppSettings {
   void SetAreaCode(int area);
   int GetOneDayWindow(int defaultValue) const;
   void SetOneDayWindow(int show);
+  // CurrentLaw: 1 = the law as it stands (default), 0 = the published rules.
+  int GetCurrentLaw() const;
+  void SetCurrentLaw(int current);
+  // The rules the stored value names.
+  static CalendarLaw LawOf(int current);
 
   // Read into / write from the shared DisplayMonth and LunarDisplayMonth;
   // their current values are the defaults when reading.

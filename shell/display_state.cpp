@@ -4,3 +4,4 @@ MonthOfYear DisplayMonth;
 MonthOfYear LunarDisplayMonth;
 int AreaCode = korvane::kDefaultAreaCode;
 int ShowMainWindow = 1;
+CalendarLaw CurrentLaw = CalendarLaw::Current;

@@ -8,6 +8,12 @@
 //                      it repeats)
 //   AreaCode           the observing place of the rise/set views, 0..86
 //   ShowMainWindow     1 when the next start opens the main window
+//   CurrentLaw         the holiday and era rules every view follows: the law
+//                      as it stands (the default) or the almanac's published
+//                      rules.  Unlike the months, it is not a view's own
+//                      copy: when the user switches it, every open view takes
+//                      the new rules at once (CView::OnLawChanged).  Content
+//                      objects take it at construction.
 //
 // A view copies what it needs once, when it is created, clamps it to what
 // its own engine objects cover, and keeps its own copy from then on.  When
@@ -16,6 +22,7 @@
 // main frame fills the state at start (today's month, then the stored
 // settings) and stores it when it is closed.  Single window thread: plain
 // globals, no locking.
+#include "engine/calendar_law.h"
 #include "views/year_range.h"
 
 struct MonthOfYear {
@@ -27,6 +34,7 @@ extern MonthOfYear DisplayMonth;
 extern MonthOfYear LunarDisplayMonth;
 extern int AreaCode;
 extern int ShowMainWindow;
+extern CalendarLaw CurrentLaw;
 
 namespace korvane {
 

@@ -42,6 +42,8 @@ bool CKorvaneApp::InitInstance() {
   settings.Setup();
   // 2. Whether a main window is wanted at all.
   ShowMainWindow = settings.GetOneDayWindow(1);
+  // The rules every view and dialog follows, the day calendar included.
+  CurrentLaw = AppSettings::LawOf(settings.GetCurrentLaw());
 
   // 3. Day-calendar-only run: the dialogs without an owner, then the end.
   if (ShowMainWindow == 0) {

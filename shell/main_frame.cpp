@@ -46,6 +46,8 @@ constexpr CommandText kCommands[] = {
     {ID_QBAR, "Q暦ツール ﾊﾞｰ(&Q)", "Q暦ツール ﾊﾞｰの表示/非表示\nQ暦ツール ﾊﾞｰの表示/非表示"},
     {ID_GBAR, "G暦ツール ﾊﾞｰ(&G)", "G暦ツール ﾊﾞｰの表示/非表示\nG暦ツール ﾊﾞｰの表示/非表示"},
     {ID_SHOW_MAIN, "本体の表示(&B)", "ウィンドウの表示/非表示\nGウィンドウの表示/非表示"},
+    {ID_CURRENT_LAW, "現行の祝日・元号(&L)",
+     "祝日と元号を現行の法律で表示します. 外すと発行時の規則で表示します.\n現行の祝日・元号"},
     {ID_MONTH_SETTING, "月の設定(&M)", "暦の表示年/月を指定します.\n暦の表示年/月の指定"},
     {ID_AREA_SETTING, "月・日の出/入表示地域の設定(&R)", "月・日の出/入表示地域を指定します.\n表示地域の指定"},
     {ID_WINDOW_CASCADE, "重ねて表示(&C)", "ｳｨﾝﾄﾞｳを重ねて表示\n重ねて表示"},
@@ -68,7 +70,7 @@ struct MenuDef {
 const std::vector<MenuDef>& MainMenu() {
   static const std::vector<MenuDef> menu = {
       {"ﾌｧｲﾙ(&F)", {ID_FILE_CLOSE, 0, ID_APP_EXIT}},
-      {"表示(&V)", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN}},
+      {"表示(&V)", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN, ID_CURRENT_LAW}},
       {"ｸﾞﾚｺﾞﾘｵ暦館(&G)",
        {ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6, ID_G_ETO, ID_G_STAR9, ID_G_QDAY,
         ID_G_NORMAL, 0, ID_MONTH_SETTING}},
@@ -174,6 +176,8 @@ void CMainFrame::BindHandlers() {
   CheckCommandWhen(ID_QBAR, [this] { return lunarBar_ && !lunarBar_->isHidden(); });
   OnCommand(ID_SHOW_MAIN, [this] { OnShowMainWindow(); });
   CheckCommandWhen(ID_SHOW_MAIN, [] { return ShowMainWindow == 1; });
+  OnCommand(ID_CURRENT_LAW, [this] { OnCurrentLaw(); });
+  CheckCommandWhen(ID_CURRENT_LAW, [] { return CurrentLaw == CalendarLaw::Current; });
 
   OnCommand(ID_DAY_CALENDAR, [this] { Dialogs().dayCalendar(this); });
   EnableCommandWhen(ID_DAY_CALENDAR, [] { return Dialogs().dayCalendar != nullptr; });
@@ -288,6 +292,17 @@ void CMainFrame::OnShowMainWindow() {
   AppSettings::Instance().SetOneDayWindow(ShowMainWindow);
   ShowMessage(Format("%s\n%s", "次の起動から",
                      ShowMainWindow == 0 ? "本体を非表示にします." : "本体を表示します."));
+  UpdateCommandUI();
+}
+
+void CMainFrame::OnCurrentLaw() {
+  const bool current = CurrentLaw != CalendarLaw::Current;
+  CurrentLaw = current ? CalendarLaw::Current : CalendarLaw::AsPublished;
+  AppSettings::Instance().SetCurrentLaw(current ? 1 : 0);
+  // Every open view takes the new rules now, not at its next month.
+  for (CMDIChildWnd* child : Children()) {
+    if (CView* view = child->GetActiveView()) view->OnLawChanged();
+  }
   UpdateCommandUI();
 }
 

@@ -46,6 +46,8 @@ class CMainFrame : public CMDIFrameWnd {
   void BindHandlers();
   void ToggleBar(QToolBar* bar);
   void OnShowMainWindow();
+  // 現行の祝日・元号: switches CurrentLaw, stores it and refreshes every view.
+  void OnCurrentLaw();
   void OnHelpIndex();
 
   CKorvaneApp* app_;

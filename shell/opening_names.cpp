@@ -16,9 +16,11 @@ namespace {
 // 127 bytes of Shift-JIS text).
 constexpr int kTitleColumns = 127;
 
+// The era in a name follows the rules the views follow.
 const LunisolarTable& Lunisolar() {
-  static const LunisolarTable table;
-  return table;
+  static const LunisolarTable published(CalendarLaw::AsPublished);
+  static const LunisolarTable current(CalendarLaw::Current);
+  return CurrentLaw == CalendarLaw::Current ? current : published;
 }
 
 const LocationTable& Places() {

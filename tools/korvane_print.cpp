@@ -16,17 +16,15 @@
 // day taken as today (and the current year of the age and era lists).
 // "day" prints the tear-off day calendar's page of a date at place N (an
 // index of the place table, default 39 東京): the window title, then every
-<<<<<<< HEAD
-// text of the page, one per line, in drawing order.  "topic" prints what
-// the help viewer shows for topic NAME (default 目次) of
-// ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
-// lines with each link in braces.  "haiku" prints the
-// haiku table, one record per line with its fields tab-separated in the
-// record's order, or only haiku N (1..366).
-=======
-// text of the page, one per line, in drawing order.  Its text data come
+// text of the page, one per line, in drawing order; its text data come
 // from the "TxtData" folder of the working directory, as in the program.
->>>>>>> 8d83552 (Day page with its text data (haiku, normal temperature, the day's schedule entry) and the haiku button; annual schedule view: edited as UTF-8, written back atomically on closing, characters code page 932 cannot hold named and refused, a file that cannot be replaced reported with its reason, the window kept open with the text either way)
+// "topic" prints what the help viewer shows for topic NAME (default 目次) of
+// ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
+// lines with each link in braces.  "haiku" prints the haiku table, one
+// record per line with its fields tab-separated in the record's order, or
+// only haiku N (1..366).
+// Holidays and eras follow the law as it stands, as the program shows them by
+// default; --as-published gives the almanac's published rules instead.
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -41,6 +39,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/calendar_law.h"
 #include "engine/calendar_names.h"
 #include "dialogs/day_page_content.h"
 #include "engine/format.h"
@@ -71,6 +70,7 @@ struct Arguments {
   std::string date;
   // "topic": the help topic's name.
   std::string topic;
+  CalendarLaw law = CalendarLaw::Current;
 };
 
 int Fail(const std::string& message) {
@@ -136,6 +136,10 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
       args.place = value;
       continue;
     }
+    if (arg == "--as-published") {
+      args.law = CalendarLaw::AsPublished;
+      continue;
+    }
     if (arg == "--today") {
       if (i + 1 >= argc) return "--today needs a date YYYY-MM-DD";
       date = argv[++i];
@@ -193,7 +197,7 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
 
 int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
   if (args.place) return Fail(korvane::Format("%s has no place; give no PLACE", info.className()));
-  korvane::MonthGridContent content(info.kind);
+  korvane::MonthGridContent content(info.kind, args.law);
   korvane::GridToday today{args.todayYear, args.todayMonth, args.todayDay};
   korvane::YearRange range = korvane::YearRangeOf(info.rangeKind());
 
@@ -262,7 +266,7 @@ int PrintDayPage(const Arguments& args) {
   }
   const int place = args.place.value_or(39);
   korvane::DayTextData textData(".", place);
-  korvane::DayPageContent content;
+  korvane::DayPageContent content(args.law);
   const korvane::DayPage page =
       content.Page(y, m, d, place, korvane::kDefaultDayPageRect, textData.For(y, m, d));
   std::fputs(page.ToText().c_str(), stdout);
@@ -290,6 +294,8 @@ void PrintUsage() {
              "       korvane-print haiku [N]\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
+             "  --as-published       holidays and eras by the almanac's published rules\n"
+             "                       (without it, by the law as it stands)\n"
              "  --help               this text\n",
              stdout);
   std::fputs("kinds:", stdout);

@@ -24,6 +24,7 @@ constexpr int ID_DAY_CALENDAR = 32805;    // 日めくりカレンダー
 constexpr int ID_QBAR = 32811;            // Q暦ツール ﾊﾞｰ
 constexpr int ID_GBAR = 32812;            // G暦ツール ﾊﾞｰ
 constexpr int ID_SHOW_MAIN = 32817;       // 本体の表示
+constexpr int ID_CURRENT_LAW = 32853;     // 現行の祝日・元号
 
 // The commands that open a view, one per view kind (named after the kind).
 constexpr int ID_G_DAY = 32782;             // CGDayView

@@ -47,7 +47,7 @@ TEST_F(DayCalendarTest, OpensAtTodayAndGreetsATermDayOnce) {
     EXPECT_EQ(dialog.yearBox()->Text(), "2024");
     EXPECT_EQ(dialog.monthBox()->Text(), "3");
     EXPECT_EQ(dialog.dayBox()->Text(), "20");
-    EXPECT_EQ(dialog.windowTitle(), "2024年(平成36年)");
+    EXPECT_EQ(dialog.windowTitle(), "2024年(令和6年)");
     ASSERT_EQ(recorder_->messages().size(), 1u);
     EXPECT_EQ(recorder_->messages()[0].rfind("今日は春分です。\n\n", 0), 0u);
     EXPECT_EQ(Setting("LastDate"), "03/20/24");
@@ -72,7 +72,7 @@ TEST_F(DayCalendarTest, SpinsStepTheDateAndRepaint) {
   EXPECT_EQ(dialog.page().CellText(0)->text, "29");
   dialog.yearBox()->stepBy(-1);
   EXPECT_EQ(dialog.date().year * 10000 + dialog.date().month * 100 + dialog.date().day, 20231231);
-  EXPECT_EQ(dialog.windowTitle(), "2023年(平成35年)");
+  EXPECT_EQ(dialog.windowTitle(), "2023年(令和5年)");
   dialog.dayBox()->stepBy(1);
   EXPECT_EQ(recorder_->beeps(), 1) << "no wrap into the next month";
   EXPECT_EQ(dialog.dayBox()->Text(), "31");
@@ -164,7 +164,7 @@ TEST_F(DayCalendarTest, ADayCalendarOnlyRunShowsTheRealDialog) {
   WriteIni("[Settings]\nonedaywindow=0\nonepointview=0\n");
   ASSERT_TRUE(Start());
   EXPECT_EQ(Frame(), nullptr);
-  EXPECT_EQ(modalTitles_, (std::vector<std::string>{"2024年(平成36年)"}));
+  EXPECT_EQ(modalTitles_, (std::vector<std::string>{"2024年(令和6年)"}));
 }
 
 TEST_F(DayCalendarTest, PicturesOfAHolidayATermDayAndADayWithoutMoonrise) {

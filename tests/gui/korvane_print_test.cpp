@@ -91,6 +91,19 @@ TEST_F(KorvanePrint, DefaultsToTodaysMonthInTheKindsCalendar) {
   EXPECT_EQ(year.out.substr(0, year.out.find('\n')), "旧暦暦 旧暦  2013年 12月");
 }
 
+TEST_F(KorvanePrint, TheLawAsItStandsUnlessAskedForThePublishedRules) {
+  // December 2026: 天皇誕生日 on the 23rd only by the published rules.
+  ToolRun law = Print("CGHolidayView 2026 12 --today 2026-12-01");
+  ToolRun published = Print("CGHolidayView 2026 12 --as-published --today 2026-12-01");
+  EXPECT_EQ(law.status, 0) << law.err;
+  EXPECT_EQ(published.status, 0) << published.err;
+  EXPECT_EQ(law.out.find("天皇誕生日"), std::string::npos);
+  EXPECT_NE(published.out.find("!天皇誕生日"), std::string::npos);
+  EXPECT_EQ(law.out, MonthGridContent(GridKind::CGHolidayView, CalendarLaw::Current)
+                         .Page(2026, 12, 640, 480, GridToday{2026, 12, 1})
+                         .ToText());
+}
+
 TEST_F(KorvanePrint, BadArgumentsGiveOneLineAndStatusTwo) {
   const char* cases[] = {
       "CGStar9View 1852 1",              // before the kind's years
@@ -156,12 +169,15 @@ TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
                                       ("korvane_print_day_" + std::to_string(getpid()));
   std::filesystem::create_directories(empty);
   ToolRun run = Print("day 2024-05-03", empty.string());
-  std::filesystem::remove_all(empty);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
-            "2024年(平成36年)\n3\nFRIDAY\n金曜\n  大 5月 3日\n旧小 3月25日\n七赤\n先負\n"
+            "2024年(令和6年)\n3\nFRIDAY\n金曜\n  大 5月 3日\n旧小 3月25日\n七赤\n先負\n"
             "ひのと・う\n 5月(MAY)\n皐月(さつき)\n月齢 24.2\n東京\n日の出  4 47\n    入 18 29\n"
             "月の出  1 54\n    入 12 49\n" + haikuLine + "憲法記念日\n誕生石・花 エメラルド,鈴蘭\n");
+  // The era as published: 平成 carried on.
+  run = Print("--as-published day 2024-05-03", empty.string());
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "2024年(平成36年)");
+  std::filesystem::remove_all(empty);
   run = Print("day 2024-03-20");
   EXPECT_NE(run.out.find("\n春分の日\n春分\n誕生石・花 "), std::string::npos) << run.out;
   run = Print("day 2000-01-28 --place 39");

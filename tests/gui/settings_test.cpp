@@ -168,6 +168,12 @@ TEST_F(AppSettingsTest, EveryStoredValueIsCheckedAgainstItsRange) {
   EXPECT_EQ(settings.GetOneDayView(), 0);
   EXPECT_EQ(settings.GetOnePointView(), 0);
   EXPECT_EQ(settings.GetOnePoint(), 42);
+  for (const char* law : {"2", "-1", "x", ""}) {
+    Ini(std::string("[Settings]\nCurrentLaw=") + law + "\n");
+    EXPECT_EQ(settings.GetCurrentLaw(), 1) << law;
+  }
+  Ini("[Settings]\nCurrentLaw=0\n");
+  EXPECT_EQ(settings.GetCurrentLaw(), 0);
 }
 
 TEST_F(AppSettingsTest, StoredMonthsOutsideTheTablesKeepTheDefaults) {

@@ -74,6 +74,8 @@ class ShellTest : public ::testing::Test {
 
   void TearDown() override {
     app_.reset();
+    // The rules are process-wide: the next test starts from the default.
+    CurrentLaw = CalendarLaw::Current;
     recorder_.reset();
     korvane::SetModalRunner(previousRunner_);
     korvane::SetDialogs(previousDialogs_);

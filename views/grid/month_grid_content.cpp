@@ -52,16 +52,16 @@ struct MonthGridContent::CellPlan {
   LunisolarDate lunar[42];
 };
 
-MonthGridContent::MonthGridContent(GridKind kind)
-    : info_(&GridKindInfoOf(kind)), engines_(std::make_unique<Engines>()) {
+MonthGridContent::MonthGridContent(GridKind kind, CalendarLaw law)
+    : info_(&GridKindInfoOf(kind)), law_(law), engines_(std::make_unique<Engines>()) {
   const GridKindInfo& k = *info_;
   if (k.lunisolar || k.lower == LowerText::Rokuyo || k.lower == LowerText::LunarDate)
-    engines_->lunisolar.emplace();
+    engines_->lunisolar.emplace(law);
   if (k.lower == LowerText::Eto) engines_->eto.emplace();
   if (k.lower == LowerText::Rokuyo) engines_->rokuyo.emplace();
   if (k.lower == LowerText::NineStar) engines_->nineStar.emplace();
   if (k.upper == UpperText::Holiday || k.upper == UpperText::HolidayOrTerm)
-    engines_->holidays.emplace();
+    engines_->holidays.emplace(law);
   if (k.upper == UpperText::Term || k.upper == UpperText::HolidayOrTerm) engines_->terms.emplace();
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/calendar_law.h"
 #include "views/grid/grid_page.h"
 #include "views/grid/month_grid_kinds.h"
 
@@ -23,12 +24,14 @@ struct GridToday {
 
 class MonthGridContent {
  public:
-  explicit MonthGridContent(GridKind kind);
+  // The holidays follow `law` (the program passes the shared CurrentLaw).
+  explicit MonthGridContent(GridKind kind, CalendarLaw law = CalendarLaw::AsPublished);
   ~MonthGridContent();
   MonthGridContent(const MonthGridContent&) = delete;
   MonthGridContent& operator=(const MonthGridContent&) = delete;
 
   const GridKindInfo& info() const { return *info_; }
+  CalendarLaw law() const { return law_; }
 
   // The window title of the month: "%s %d年 %d月", or "%s 旧暦  %d年 %s月"
   // with the lunisolar month label.
@@ -58,6 +61,7 @@ class MonthGridContent {
   int TodayCell(const CellPlan& plan, const GridToday& today) const;
 
   const GridKindInfo* info_;
+  CalendarLaw law_;
   std::unique_ptr<Engines> engines_;
 };
 

@@ -14,7 +14,7 @@
 using korvane::GridKind;
 
 MonthGridView::MonthGridView(GridKind kind)
-    : content_(std::make_unique<korvane::MonthGridContent>(kind)),
+    : content_(std::make_unique<korvane::MonthGridContent>(kind, CurrentLaw)),
       // The colours are those of the system when the view is made.
       colors_(korvane::GridSystemColors::FromPalette(palette())) {
   SetResourceId(content_->info().resourceId());
@@ -60,6 +60,11 @@ void MonthGridView::OnDraw(QPainter& painter) {
     viewFont_.CreateFontIndirect(logFont_);
   }
   korvane::PaintGridPage(painter, page, viewFont_, colors_);
+}
+
+void MonthGridView::OnLawChanged() {
+  content_ = std::make_unique<korvane::MonthGridContent>(info().kind, CurrentLaw);
+  CView::OnLawChanged();
 }
 
 void MonthGridView::OnLButtonDown(QPoint) {

@@ -31,6 +31,8 @@ class MonthGridView : public CView {
   void OnDraw(QPainter& painter) override;
   void OnLButtonDown(QPoint point) override;
   void OnRButtonDown(QPoint point) override;
+  // The holidays follow the switched rules at once.
+  void OnLawChanged() override;
 
   // Command 32773: the year/month dialog; on OK the view moves to the
   // chosen month and the shared display month follows it.
