@@ -10,6 +10,7 @@
 #include "framework/font_maker.h"
 #include "framework/message_box.h"
 #include "shell/app_settings.h"
+#include "shell/display_state.h"
 #include "textdata/text_line_source.h"
 
 CHaikuDlg::CHaikuDlg(int index, QWidget* parent) : QDialog(parent) {
@@ -20,7 +21,7 @@ CHaikuDlg::CHaikuDlg(int index, QWidget* parent) : QDialog(parent) {
     widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h));
   };
 
-  const LunisolarTable lunisolar;
+  const LunisolarTable lunisolar(CurrentLaw);
   texts_ = korvane::HaikuTextsFor(
       index, korvane::TextDataPath(AppSettings::Instance().ProgramDirectory(), "rumika.txt"), lunisolar);
 

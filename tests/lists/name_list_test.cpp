@@ -71,6 +71,13 @@ TEST(AgeList, TheYear2026CountsBackTo1907) {
   EXPECT_EQ(page.rows[36][0], "1990");
   EXPECT_EQ(page.rows[36][1], "平成  2");
   EXPECT_EQ(page.rows[36][5], "女子本厄(37)");
+  // The same table under the law as it stands: 令和 from 2019.
+  AgeListContent law(CalendarLaw::Current);
+  ListPage current = law.Page(law.Clamp(state));
+  EXPECT_EQ(current.rows[0][1], "令和  8");
+  EXPECT_EQ(current.rows[7][1], "令和  1");
+  EXPECT_EQ(current.rows[8][1], "平成 30");
+  EXPECT_EQ(current.rows[36], page.rows[36]);
 
   int unlucky = 0;
   for (int r = 0; r < 120; ++r) {
