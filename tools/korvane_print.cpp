@@ -46,6 +46,7 @@
 #include "engine/message_hook.h"
 #include "views/help_content.h"
 #include "textdata/haiku_table.h"
+#include "tools/ics_calendar.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
 #include "tools/list_printer.h"
@@ -292,6 +293,9 @@ void PrintUsage() {
              "       korvane-print [--place N] day YYYY-MM-DD\n"
              "       korvane-print topic [NAME]   (help topic of ./TxtData/Topics.txt)\n"
              "       korvane-print haiku [N]\n"
+             "       korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--as-published]\n"
+             "                       an iCalendar file of all-day events; LIST is any of\n"
+             "                       holidays,rokuyo,terms,zassetsu,lunar (default: all)\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --as-published       holidays and eras by the almanac's published rules\n"
@@ -316,6 +320,17 @@ int main(int argc, char** argv) {
       PrintUsage();
       return 0;
     }
+  }
+  // "ics" writes a calendar file and has options of its own.
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--as-published") == 0) continue;
+    if (std::strcmp(argv[i], "ics") == 0) {
+      std::vector<std::string> rest;
+      for (int j = 1; j < argc; ++j)
+        if (j != i) rest.emplace_back(argv[j]);
+      return RunIcsCommand(rest);
+    }
+    break;
   }
   Arguments args;
   std::string error = ParseArguments(argc, argv, args);

@@ -1,0 +1,105 @@
+// korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--as-published]
+//
+// Writes the iCalendar file of the years to standard output.  LIST names
+// what goes in, separated by commas: holidays, rokuyo, terms, zassetsu,
+// lunar (all of them when --what is not given).
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/format.h"
+#include "tools/ics_calendar.h"
+
+namespace {
+
+int Refuse(const std::string& message) {
+  std::fprintf(stderr, "korvane-print: ics: %s (korvane-print --help)\n", message.c_str());
+  return 2;
+}
+
+// Printable form of an argument for a one-line message.
+std::string Shown(std::string_view text) {
+  std::string out;
+  for (unsigned char c : text.substr(0, 40)) {
+    if (c < 0x20 || c == 0x7f)
+      out += korvane::Format("\\x%02x", c);
+    else
+      out += char(c);
+  }
+  return out;
+}
+
+bool ParseYear(std::string_view text, int& year) {
+  if (text.empty() || text.size() > 4) return false;
+  year = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    year = year * 10 + (c - '0');
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunIcsCommand(const std::vector<std::string>& args) {
+  korvane::IcsOptions options;
+  std::vector<std::string> years;
+  bool whatGiven = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--as-published") {
+      options.law = CalendarLaw::AsPublished;
+    } else if (arg == "--what" || arg.rfind("--what=", 0) == 0) {
+      std::string list;
+      if (arg == "--what") {
+        if (i + 1 >= args.size()) return Refuse("--what needs a list such as holidays,rokuyo");
+        list = args[++i];
+      } else {
+        list = arg.substr(7);
+      }
+      if (!whatGiven) {
+        options.holidays = options.rokuyo = options.terms = options.zassetsu = options.lunar = false;
+        whatGiven = true;
+      }
+      size_t start = 0;
+      while (start <= list.size()) {
+        size_t comma = list.find(',', start);
+        if (comma == std::string::npos) comma = list.size();
+        const std::string item = list.substr(start, comma - start);
+        if (item == "holidays") options.holidays = true;
+        else if (item == "rokuyo") options.rokuyo = true;
+        else if (item == "terms") options.terms = true;
+        else if (item == "zassetsu") options.zassetsu = true;
+        else if (item == "lunar") options.lunar = true;
+        else return Refuse("unknown item \"" + Shown(item) +
+                           "\" (holidays, rokuyo, terms, zassetsu, lunar)");
+        start = comma + 1;
+      }
+    } else if (!arg.empty() && arg[0] == '-') {
+      return Refuse("unknown option " + Shown(arg));
+    } else {
+      years.push_back(arg);
+    }
+  }
+  if (years.empty() || years.size() > 2) return Refuse("give FROM-YEAR and, if you like, TO-YEAR");
+  if (!ParseYear(years[0], options.fromYear)) return Refuse("not a year: " + Shown(years[0]));
+  options.toYear = options.fromYear;
+  if (years.size() == 2 && !ParseYear(years[1], options.toYear))
+    return Refuse("not a year: " + Shown(years[1]));
+  for (int year : {options.fromYear, options.toYear}) {
+    if (year < korvane::kIcsFirstYear || year > korvane::kIcsLastYear)
+      return Refuse(korvane::Format("year %d is outside %d..%d", year, korvane::kIcsFirstYear,
+                                    korvane::kIcsLastYear));
+  }
+  if (options.toYear < options.fromYear)
+    return Refuse(korvane::Format("TO-YEAR %d comes before FROM-YEAR %d", options.toYear,
+                                  options.fromYear));
+  options.stamp = std::time(nullptr);
+  const std::string calendar = korvane::IcsCalendar(options);
+  return std::fwrite(calendar.data(), 1, calendar.size(), stdout) == calendar.size() &&
+                 std::fflush(stdout) == 0
+             ? 0
+             : 1;
+}
