@@ -93,16 +93,17 @@ TEST_F(ListViewTest, EveryListKindOpensFillsAndRefillsAfterTheDialog) {
     // OK after one year step: the list moves a year on, fills again and
     // tells the shared display state.
     const int yearBefore = view->state().year;
+    const int lastYear = korvane::YearRangeOf(info->rangeKind).max;
     int dialogMode = -1;
     onModal_ = [&](QDialog& dialog) {
       auto& chooser = static_cast<CYearMonthDialog&>(dialog);
       dialogMode = chooser.state().mode();
-      chooser.state().StepYear(yearBefore < 2050 ? 1 : -1);
+      chooser.state().StepYear(yearBefore < lastYear ? 1 : -1);
     };
     ASSERT_TRUE(Frame()->RouteCommand(ID_MONTH_SETTING)) << name;
     onModal_ = nullptr;
     EXPECT_EQ(dialogMode, info->dialogMode) << name;
-    EXPECT_EQ(view->state().year, yearBefore < 2050 ? yearBefore + 1 : yearBefore - 1) << name;
+    EXPECT_EQ(view->state().year, yearBefore < lastYear ? yearBefore + 1 : yearBefore - 1) << name;
     const MonthOfYear& shared =
         info->shared == SharedMonth::Lunisolar ? LunarDisplayMonth : DisplayMonth;
     EXPECT_EQ(shared.year, view->state().year) << name;
