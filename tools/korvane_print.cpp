@@ -350,8 +350,8 @@ int main(int argc, char** argv) {
   if (const korvane::GridKindInfo* grid = korvane::FindGridKind(args.kind))
     return PrintMonthGrid(*grid, args);
   if (const ViewKindInfo* row = FindViewKind(args.kind)) {
-    korvane::ListArguments list{args.year, args.month, args.place, args.todayYear, args.todayMonth,
-                                args.todayDay};
+    korvane::ListArguments list{args.year,      args.month,    args.place, args.todayYear,
+                                args.todayMonth, args.todayDay, args.law};
     std::string listError;
     const int status = korvane::PrintList(row->kind, list, listError);
     if (status >= 0) return status == 0 ? 0 : Fail(listError);

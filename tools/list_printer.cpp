@@ -11,7 +11,7 @@
 namespace korvane {
 
 int PrintList(ViewKind kind, const ListArguments& args, std::string& error) {
-  std::unique_ptr<ListContent> content = MakeListContent(kind);
+  std::unique_ptr<ListContent> content = MakeListContent(kind, args.law);
   if (!content) return -1;
   const ViewKindInfo& info = ViewKindInfoOf(kind);
   const bool yearOnly =

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/calendar_law.h"
 #include "views/view_kind_table.h"
 
 namespace korvane {
@@ -15,6 +16,8 @@ struct ListArguments {
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
+  // The holiday and era rules (--as-published gives the published ones).
+  CalendarLaw law = CalendarLaw::Current;
 };
 
 // Prints the list of `kind` to standard output and returns 0; or writes the

@@ -102,6 +102,14 @@ TEST_F(KorvanePrint, TheLawAsItStandsUnlessAskedForThePublishedRules) {
   EXPECT_EQ(law.out, MonthGridContent(GridKind::CGHolidayView, CalendarLaw::Current)
                          .Page(2026, 12, 640, 480, GridToday{2026, 12, 1})
                          .ToText());
+  // The lists as well: the holiday list and the era list.
+  ToolRun holidays = Print("CHolidayListView 2026 --today 2026-12-01");
+  ToolRun publishedHolidays = Print("CHolidayListView 2026 --as-published --today 2026-12-01");
+  EXPECT_NE(holidays.out.find("\n8\t11\t火\t山の日\n"), std::string::npos) << holidays.err;
+  EXPECT_EQ(publishedHolidays.out.find("山の日"), std::string::npos) << publishedHolidays.err;
+  EXPECT_TRUE(Print("CNengoListView --today 2026-12-01").out.ends_with("\n令和\t2019\t...\t8\n"));
+  EXPECT_TRUE(Print("--as-published CNengoListView --today 2026-12-01")
+                  .out.ends_with("\n平成\t1989\t...\t38\n"));
 }
 
 TEST_F(KorvanePrint, BadArgumentsGiveOneLineAndStatusTwo) {

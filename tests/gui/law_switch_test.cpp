@@ -11,6 +11,9 @@
 #include "shell/opening_names.h"
 #include "shell_fixture.h"
 #include "views/grid/month_grid_views.h"
+#include "framework/document.h"
+#include "views/command_ids.h"
+#include "views/lists/list_view_ex.h"
 
 namespace shelltest {
 namespace {
@@ -100,6 +103,70 @@ TEST_F(LawSwitchTest, EraTextsInWindowNamesFollowTheRules) {
   Frame()->RouteCommand(ID_CURRENT_LAW);
   EXPECT_NE(korvane::OpeningName(32774).find("平成 38年"), std::string::npos)
       << korvane::OpeningName(32774);
+}
+
+// The rows a list window shows, one line per row with its cells tab-separated.
+std::string Rows(CListViewEx* view) {
+  std::string text;
+  korvane::ReportList* list = view->list();
+  for (int r = 0; r < list->topLevelItemCount(); ++r) {
+    for (int c = 0; c < list->columnCount(); ++c)
+      text += (c ? "\t" : "") + list->topLevelItem(r)->text(c).toStdString();
+    text += "\n";
+  }
+  return text;
+}
+
+// Open lists refill at once, in the window itself (rows and title), and the
+// row the user was on stays current.
+TEST_F(LawSwitchTest, OpenListsRefillAtOnce) {
+  WriteIni("[Settings]\nonedayview=0\nonepointview=0\nkorvaneYear=2026\nkorvaneMomth=12\n"
+           "korvaneOldYear=2026\nkorvaneOldMomth=1\n");
+  CalendarNames::SetTodayOverride(2026, 12, 8);
+  ASSERT_TRUE(Start());
+  std::vector<CListViewEx*> views;
+  for (int command : {korvane::ID_HOLIDAY_LIST, korvane::ID_NENGO_LIST, korvane::ID_ON_LIST}) {
+    ASSERT_TRUE(Frame()->RouteCommand(command));
+    views.push_back(dynamic_cast<CListViewEx*>(Frame()->GetActiveView()));
+    ASSERT_NE(views.back(), nullptr);
+  }
+  CListViewEx* holidays = views[0];
+  CListViewEx* eras = views[1];
+  CListViewEx* lunar = views[2];
+  holidays->list()->setCurrentItem(holidays->list()->topLevelItem(16));
+
+  const std::string lawHolidays = Rows(holidays);
+  EXPECT_EQ(holidays->list()->topLevelItemCount(), 18);
+  EXPECT_NE(lawHolidays.find("2\t23\t月\t天皇誕生日\n"), std::string::npos);
+  EXPECT_NE(lawHolidays.find("8\t11\t火\t山の日\n"), std::string::npos);
+  EXPECT_NE(Rows(eras).find("\n令和\t2019\t...\t8\n"), std::string::npos);
+  EXPECT_NE(lunar->GetDocument()->GetTitle().find("(令和 8年 丙午)"), std::string::npos);
+
+  Frame()->RouteCommand(ID_CURRENT_LAW);
+  const std::string published = Rows(holidays);
+  EXPECT_EQ(holidays->list()->topLevelItemCount(), 15);
+  EXPECT_NE(published.find("12\t23\t水\t天皇誕生日\n"), std::string::npos);
+  EXPECT_EQ(published.find("山の日"), std::string::npos);
+  EXPECT_EQ(holidays->list()->currentIndex().row(), 14) << "the last row, as row 16 is gone";
+  EXPECT_TRUE(Rows(eras).ends_with("\n平成\t1989\t...\t38\n")) << Rows(eras);
+  EXPECT_EQ(Rows(eras).find("令和"), std::string::npos);
+  EXPECT_NE(lunar->GetDocument()->GetTitle().find("(平成 38年 丙午)"), std::string::npos);
+  // Every window shows its content's page cell for cell.
+  for (CListViewEx* view : views) {
+    const korvane::ListPage& page = view->page();
+    std::string text;
+    for (const auto& row : page.rows) {
+      for (size_t c = 0; c < row.size(); ++c) text += (c ? "\t" : "") + row[c];
+      text += "\n";
+    }
+    EXPECT_EQ(Rows(view), text) << view->info().className;
+    EXPECT_EQ(view->GetDocument()->GetTitle(), page.title);
+  }
+
+  Frame()->RouteCommand(ID_CURRENT_LAW);
+  EXPECT_EQ(Rows(holidays), lawHolidays);
+  EXPECT_EQ(holidays->list()->currentIndex().row(), 14);
+  EXPECT_TRUE(recorder_->messages().empty());
 }
 
 // The tear-off day calendar is modal: it takes the rules when it opens, as

@@ -140,7 +140,7 @@ TEST_F(ListViewTest, LunisolarDialogPicksTheLeapMonthAndWritesItBack) {
   ASSERT_TRUE(view->OnCommand(ID_MONTH_SETTING));
   EXPECT_EQ(view->state().month, 4);
   EXPECT_EQ(LunarDisplayMonth.month, 4);
-  EXPECT_EQ(view->page().title, "旧暦／西暦対照表 旧暦  2023年(平成 35年 癸卯)  3月");
+  EXPECT_EQ(view->page().title, "旧暦／西暦対照表 旧暦  2023年(令和 5年 癸卯)  3月");
 }
 
 TEST_F(ListViewTest, TipCommandWritesTheKindsTopic) {

@@ -4,6 +4,8 @@
 // rows, formats and clamps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,9 @@
 namespace korvane {
 namespace {
 
-ListPage PageOf(ViewKind kind, int year, int month = 1, int todayYear = 2024) {
-  auto content = MakeListContent(kind);
+ListPage PageOf(ViewKind kind, int year, int month = 1, int todayYear = 2024,
+                CalendarLaw law = CalendarLaw::AsPublished) {
+  auto content = MakeListContent(kind, law);
   ListState shared;
   shared.year = year;
   shared.month = month;
@@ -234,17 +237,20 @@ TEST(YearLists, TheSolarTermListRunsFromShokanToTheWinterSolsticeEveryYear) {
 }
 
 TEST(YearLists, TheHolidayListHasEveryHolidayOfTheYearInDateOrder) {
-  const HolidayCalendar holidays;
   const CalendarNames calendar;
-  for (int year = 1851; year <= 2050; ++year) {
-    const ListPage page = PageOf(ViewKind::HolidayList, year);
-    ASSERT_EQ(static_cast<int>(page.rows.size()), holidays.HolidayCount(year)) << year;
-    for (const auto& row : page.rows) {
-      const int m = std::stoi(row[0]);
-      const int d = std::stoi(row[1]);
-      const int weekday = CalendarNames::DayOfWeek(year, m, d);
-      ASSERT_EQ(row[2], calendar.WeekdayKanji(weekday)) << year;
-      ASSERT_EQ(row[3], holidays.NameOfCode(holidays.HolidayCode(year, m, d, weekday))) << year;
+  for (CalendarLaw law : {CalendarLaw::AsPublished, CalendarLaw::Current}) {
+    const HolidayCalendar holidays(law);
+    for (int year = 1851; year <= 2050; ++year) {
+      const ListPage page = PageOf(ViewKind::HolidayList, year, 1, 2024, law);
+      ASSERT_EQ(static_cast<int>(page.rows.size()), holidays.HolidayCount(year)) << year;
+      for (const auto& row : page.rows) {
+        const int m = std::stoi(row[0]);
+        const int d = std::stoi(row[1]);
+        const int weekday = CalendarNames::DayOfWeek(year, m, d);
+        ASSERT_EQ(row[2], calendar.WeekdayKanji(weekday)) << year;
+        ASSERT_EQ(row[3], holidays.NameOfCode(holidays.HolidayCode(year, m, d, weekday)))
+            << year;
+      }
     }
   }
   const ListPage y2024 = PageOf(ViewKind::HolidayList, 2024);
@@ -282,6 +288,69 @@ TEST(YearLists, TheEraListEndsWithTheEraInForceCountingTheCurrentYear) {
   for (size_t r = 1; r < page.rows.size(); ++r)
     ASSERT_EQ(std::stoi(page.rows[r][1]), std::stoi(page.rows[r - 1][2]) + 1) << r;
   EXPECT_EQ(page.rows.front()[1], "593");
+}
+
+// The two rule sets change the holidays and era names of the lists that show
+// them, and nothing else: each such list under each rule set shows what only
+// that rule set has (2026 as a user sees it today), and every other list kind
+// is the same under both.
+TEST(ListContents, HolidaysAndErasFollowTheRulesTheContentIsMadeWith) {
+  struct Case {
+    ViewKind kind;
+    int year, month;
+    const char* current;    // only under the law as it stands
+    const char* published;  // only under the published rules
+  };
+  const Case cases[] = {
+      {ViewKind::HolidayList, 2026, 1, "\n2\t23\t月\t天皇誕生日\n", "\n12\t23\t水\t天皇誕生日\n"},
+      {ViewKind::HolidayList, 2026, 1, "\n8\t11\t火\t山の日\n", "\n10\t12\t月\t体育の日\n"},
+      {ViewKind::HolidayList, 2026, 1, "\n9\t22\t火\t国民の休日\n", "\n2\t11\t水\t建国記念日\n"},
+      {ViewKind::NengoList, 0, 1, "\n平成\t1989\t2018\t30\n令和\t2019\t...\t8\n",
+       "\n平成\t1989\t...\t38\n"},
+      {ViewKind::AgeList, 0, 1, "\n2026\t令和  8\t", "\n2026\t平成 38\t"},
+      {ViewKind::NOList, 2026, 3, "\t令和\t8\t", "\t平成\t38\t"},
+      {ViewKind::ONList, 2026, 1, "(令和 8年 丙午)", "(平成 38年 丙午)"},
+      {ViewKind::OMList, 2019, 1, "\n令和\t1\t", "\n平成\t31\t"},
+  };
+  auto text = [](ViewKind kind, int year, int month, CalendarLaw law) {
+    return PageOf(kind, year, month, 2026, law).ToText();
+  };
+  for (const Case& c : cases) {
+    const std::string current = text(c.kind, c.year, c.month, CalendarLaw::Current);
+    const std::string published = text(c.kind, c.year, c.month, CalendarLaw::AsPublished);
+    const std::string name = ViewKindInfoOf(c.kind).className;
+    EXPECT_NE(current.find(c.current), std::string::npos) << name << "\n" << current;
+    EXPECT_EQ(current.find(c.published), std::string::npos) << name << "\n" << current;
+    EXPECT_NE(published.find(c.published), std::string::npos) << name << "\n" << published;
+    EXPECT_EQ(published.find(c.current), std::string::npos) << name << "\n" << published;
+  }
+  // The lists count what their rules count.
+  for (CalendarLaw law : {CalendarLaw::AsPublished, CalendarLaw::Current}) {
+    EXPECT_EQ(static_cast<int>(PageOf(ViewKind::HolidayList, 2026, 1, 2026, law).rows.size()),
+              HolidayCalendar(law).HolidayCount(2026));
+    EXPECT_EQ(static_cast<int>(PageOf(ViewKind::NengoList, 0, 1, 2026, law).rows.size()),
+              LunisolarTable(law).EraCount());
+  }
+  // Before 令和 the era names of the two rule sets are the same (the month
+  // table's century ends in 2000).
+  for (ViewKind kind : {ViewKind::NOList, ViewKind::ONList, ViewKind::OMList}) {
+    const int year = kind == ViewKind::OMList ? 1900 : 1990;
+    EXPECT_TRUE(text(kind, year, 4, CalendarLaw::Current) ==
+                text(kind, year, 4, CalendarLaw::AsPublished))
+        << ViewKindInfoOf(kind).className;
+  }
+  int same = 0;
+  for (const ViewKindInfo& info : ViewKinds()) {
+    if (!MakeListContent(info.kind)) continue;
+    const bool follows = std::any_of(std::begin(cases), std::end(cases),
+                                     [&](const Case& c) { return c.kind == info.kind; });
+    if (follows) continue;
+    ++same;
+    EXPECT_TRUE(text(info.kind, 2026, 1, CalendarLaw::Current) ==
+                text(info.kind, 2026, 1, CalendarLaw::AsPublished))
+        << info.className;
+  }
+  EXPECT_GE(same, 10);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 // The conversion tables: the days of a Gregorian month with their
 // lunisolar dates (CNOListView), the days of a lunisolar month with their
 // Gregorian dates (CONListView), and a century of lunisolar years with the
-// size of every month (COMListView).  No Qt.
+// size of every month (COMListView).  The era names in them follow the rules
+// each content is made with.  No Qt.
+#include "engine/calendar_law.h"
 #include "engine/calendar_names.h"
 #include "engine/eto_cycle.h"
 #include "engine/lunisolar_table.h"
@@ -15,6 +17,7 @@ namespace korvane {
 // 西暦／旧暦対照表: one row per day of Gregorian (year, month).
 class NOListContent : public ListContent {
  public:
+  explicit NOListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 
@@ -29,6 +32,7 @@ class NOListContent : public ListContent {
 // 旧暦／西暦対照表: one row per day of lunisolar (year, month position).
 class ONListContent : public ListContent {
  public:
+  explicit ONListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 
@@ -44,6 +48,7 @@ class ONListContent : public ListContent {
 // 101 years and never past 2050.
 class OMListContent : public ListContent {
  public:
+  explicit OMListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 

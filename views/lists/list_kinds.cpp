@@ -9,22 +9,22 @@
 
 namespace korvane {
 
-std::unique_ptr<ListContent> MakeListContent(ViewKind kind) {
+std::unique_ptr<ListContent> MakeListContent(ViewKind kind, CalendarLaw law) {
   switch (kind) {
-    case ViewKind::NOList: return std::make_unique<NOListContent>();
-    case ViewKind::ONList: return std::make_unique<ONListContent>();
-    case ViewKind::OMList: return std::make_unique<OMListContent>();
-    case ViewKind::HolidayList: return std::make_unique<HolidayListContent>();
+    case ViewKind::NOList: return std::make_unique<NOListContent>(law);
+    case ViewKind::ONList: return std::make_unique<ONListContent>(law);
+    case ViewKind::OMList: return std::make_unique<OMListContent>(law);
+    case ViewKind::HolidayList: return std::make_unique<HolidayListContent>(law);
     case ViewKind::N24List: return std::make_unique<N24ListContent>();
     case ViewKind::MiscSeasonList: return std::make_unique<MiscSeasonListContent>();
-    case ViewKind::NengoList: return std::make_unique<NengoListContent>();
+    case ViewKind::NengoList: return std::make_unique<NengoListContent>(law);
     case ViewKind::EtoList: return std::make_unique<EtoListContent>();
     case ViewKind::MonthList: return std::make_unique<MonthListContent>();
     case ViewKind::WeekList: return std::make_unique<WeekListContent>();
     case ViewKind::Week6List: return std::make_unique<Week6ListContent>();
     case ViewKind::Star9List: return std::make_unique<Star9ListContent>();
     case ViewKind::BirthdayList: return std::make_unique<BirthdayListContent>();
-    case ViewKind::AgeList: return std::make_unique<AgeListContent>();
+    case ViewKind::AgeList: return std::make_unique<AgeListContent>(law);
     case ViewKind::GreenwichList: return std::make_unique<GreenwichListContent>();
     case ViewKind::MoonAgeList: return std::make_unique<MoonAgeListContent>();
     case ViewKind::MoonPhaseList: return std::make_unique<MoonPhaseListContent>();

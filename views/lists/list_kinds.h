@@ -7,13 +7,17 @@
 // table.  No Qt.
 #include <memory>
 
+#include "engine/calendar_law.h"
 #include "views/lists/list_page.h"
 #include "views/view_kind_table.h"
 
 namespace korvane {
 
 // A new content object for `kind`, or nullptr when the kind is not a list
-// or its content is not built.
-std::unique_ptr<ListContent> MakeListContent(ViewKind kind);
+// or its content is not built.  The kinds that show holidays or era names
+// (the holiday and era lists, the conversion tables, the age table) follow
+// `law`; the program passes the shared CurrentLaw.
+std::unique_ptr<ListContent> MakeListContent(ViewKind kind,
+                                             CalendarLaw law = CalendarLaw::AsPublished);
 
 }  // namespace korvane

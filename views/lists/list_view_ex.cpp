@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 #include "engine/calendar_names.h"
@@ -128,7 +129,7 @@ using korvane::ListState;
 
 CListViewEx::CListViewEx(ViewKind kind)
     : info_(&ViewKindInfoOf(kind)),
-      content_(korvane::MakeListContent(kind)),
+      content_(korvane::MakeListContent(kind, CurrentLaw)),
       list_(new korvane::ReportList(this)) {
   setObjectName(QString::fromUtf8(info_->className));
   SetResourceId(info_->resourceId);
@@ -217,6 +218,22 @@ void CListViewEx::Refill() {
   page_ = content_->Page(state_);
   InsertBlankRows();
   FillRows();
+}
+
+void CListViewEx::OnLawChanged() {
+  // The rows are remade with the new rules where the user left them: the
+  // same row stays current and the list keeps its scroll position (a
+  // holiday list may have gained or lost rows, so both are clamped).
+  content_ = korvane::MakeListContent(info_->kind, CurrentLaw);
+  const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
+  const int scroll = list_->verticalScrollBar()->value();
+  Refill();
+  const int rows = list_->topLevelItemCount();
+  if (row >= 0 && rows > 0) list_->setCurrentItem(list_->topLevelItem(std::min(row, rows - 1)));
+  // The new rows are laid out now, so the scroll range fits them.
+  list_->doItemsLayout();
+  list_->verticalScrollBar()->setValue(scroll);
+  CView::OnLawChanged();
 }
 
 void CListViewEx::SetState(const ListState& state) {

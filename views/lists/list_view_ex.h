@@ -73,6 +73,9 @@ class CListViewEx : public CView {
 
   bool OnCreate() override;
   void OnInitialUpdate() override;
+  // The holiday and era rules were switched: the content is made again with
+  // them and the rows filled again.
+  void OnLawChanged() override;
 
   // 32773 / 32820 and a right press: the year/month dialog.
   void ChooseMonth();
