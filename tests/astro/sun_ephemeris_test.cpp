@@ -4,6 +4,7 @@
 // Tolerances: the series is good to about 0.01 deg; the values printed in
 // the almanac are checked to the digit it prints.
 #include "astro/sun_ephemeris.h"
+#include "engine/solar_term_table.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,42 @@ TEST(SunTimes, SymmetricAboutTheTransitAndWithinTheDayEverywhere) {
       }
     }
   }
+}
+
+// The equinox holidays take their days from the solar-term formula, while
+// later published holiday lists (and the official announcement, made a year
+// ahead) go by the instant the sun reaches 0 or 180 degrees.  The two agree on
+// the day in every year the holiday lists are checked for; the equinox
+// nearest to midnight JST is 2012's autumn one (09-22 23:50 by this series),
+// so a day could only part where an instant lies closer to midnight than the
+// series' error.
+TEST(SunLongitude, TheTermFormulasEquinoxDaysAreTheDaysOfTheSunsInstant) {
+  const SolarTermTable terms;
+  double nearest = 24 * 60;
+  int nearestYear = 0;
+  for (int y = 1955; y <= 2050; ++y) {
+    for (int term : {SolarTermTable::kSpringEquinox, SolarTermTable::kAutumnEquinox}) {
+      int month = 0, weekday = 0;
+      const int day = terms.TermDate(y, term, month, weekday);
+      const double longitude = term == SolarTermTable::kSpringEquinox ? 0.0 : 180.0;
+      // The sun's longitude at 0h JST (15h UT of the day before) of the day
+      // and of the next one: the instant lies between them.
+      auto at = [&](int d) {
+        int py = y, pm = month, pd = d - 1;
+        if (pd < 1) pd = CalendarNames::MonthLength(py, --pm);
+        const double delta = std::remainder(Sun().SunLongitude(py, pm, pd, 15.0) - longitude, 360.0);
+        return delta;
+      };
+      const double start = at(day);
+      const double end = at(day + 1);
+      ASSERT_LT(start, 0.0) << y << " term " << term;
+      ASSERT_GE(end, 0.0) << y << " term " << term;
+      // Minutes from the nearer midnight, the sun moving about 0.041 degrees
+      // an hour.
+      const double minutes = std::min(-start, end) / (end - start) * 24 * 60;
+      if (minutes < nearest) nearest = minutes, nearestYear = y;
+    }
+  }
+  EXPECT_EQ(nearestYear, 2012);
+  EXPECT_NEAR(nearest, 10, 2);
 }
