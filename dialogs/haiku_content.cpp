@@ -9,6 +9,9 @@ namespace korvane {
 
 std::string HaikuYearText(const HaikuRecord& record, const LunisolarTable& lunisolar) {
   const int year = lunisolar.FindEraYear(record.era.c_str(), record.eraYear);
+  // An era year the table does not know has no Gregorian year and no age;
+  // the era as written is all that can be said.
+  if (year == LunisolarTable::noEraYear) return Format("%s %d年", record.era.c_str(), record.eraYear);
   return Format("%s %d年(%d)(%d才)", record.era.c_str(), record.eraYear, year, year - 1643);
 }
 

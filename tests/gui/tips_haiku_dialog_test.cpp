@@ -11,8 +11,10 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "dialogs/haiku_content.h"
 #include "dialogs/haiku_dialog.h"
 #include "dialogs/tips_dialog.h"
+#include "engine/lunisolar_table.h"
 #include "engine/message_hook.h"
 #include "framework/message_box.h"
 #include "shell/app_settings.h"
@@ -137,6 +139,12 @@ TEST_F(TipsAndHaiku, HaikuDialogShowsTheRecordWithItsCommentary) {
     const korvane::HaikuTexts none = CHaikuDlg(missing).texts();
     EXPECT_EQ(none.poem + none.reading + none.seasonWord + none.commentary + none.year, "");
   }
+
+  // An era year no lunisolar year carries under the law as it stands.
+  korvane::HaikuRecord unknown = korvane::HaikuOfDay(0);
+  unknown.era = "平成";
+  unknown.eraYear = 31;
+  EXPECT_EQ(korvane::HaikuYearText(unknown, LunisolarTable(CalendarLaw::Current)), "平成 31年");
 
   // 31 December of a leap year: haiku 366, whose month and day are 99.
   QFile::remove(dir_.path() + "/TxtData/rumika.txt");
