@@ -1,6 +1,8 @@
 #include "dialogs/day_calendar_dialog.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "dialogs/day_page_painter.h"
 #include "dialogs/haiku_dialog.h"
 #include "engine/calendar_names.h"
 #include "engine/message_hook.h"
@@ -16,6 +19,7 @@
 #include "shell/display_state.h"
 #include "shell/shell_dialogs.h"
 #include "shell/year_month_dialog.h"
+#include "views/grid/page_commands.h"
 
 namespace korvane {
 namespace {
@@ -38,31 +42,7 @@ class DayPageWidget : public QWidget {
   CDayCalendarDialog* dialog_;
 };
 
-// The animals of the twelve earthly branches, 子 (鼠) first.
-constexpr const char* kBranchAnimals[12] = {"鼠", "牛", "虎", "兎", "竜", "蛇",
-                                            "馬", "羊", "猿", "鶏", "犬", "猪"};
-constexpr QRgb kBranchColors[12] = {0x6b6b6b, 0x8b5a2b, 0xd08a10, 0xc06080, 0x2e8b57, 0x6a8e23,
-                                    0xa0522d, 0x9a9a50, 0xb8860b, 0xcc3333, 0x8b6f47, 0x7a4a3a};
-
 }  // namespace
-
-QPixmap BranchPicture(int branch) {
-  QPixmap picture(16, 15);
-  picture.fill(Qt::transparent);
-  if (branch < 0 || branch >= 12) return picture;
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(kBranchColors[branch]));
-  painter.drawRoundedRect(QRectF(0.5, 0.5, 15, 14), 3, 3);
-  QFont font;
-  font.setFamilies(FontMaker::FamiliesFor(QStringLiteral("ＭＳ ゴシック")));
-  font.setPixelSize(12);
-  painter.setFont(font);
-  painter.setPen(Qt::white);
-  painter.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, QString::fromUtf8(kBranchAnimals[branch]));
-  return picture;
-}
 
 void RunDayCalendarDialog(QWidget* owner) {
   CDayCalendarDialog dialog(owner);
@@ -215,12 +195,11 @@ void CDayCalendarDialog::Refresh() {
   pageWidget_->update();
 }
 
-void CDayCalendarDialog::PaintPage(QPainter& painter) {
-  korvane::PaintDrawOps(painter, page_.ops, editFont_, colors_,
-                        [](QPainter& p, int number, int x, int y) {
-                          p.drawPixmap(x, y, korvane::BranchPicture(number));
-                        });
+korvane::PagePainting CDayCalendarDialog::Painting() const {
+  return korvane::DayPainting(page_, editFont_, colors_, palette().color(QPalette::Window));
 }
+
+void CDayCalendarDialog::PaintPage(QPainter& painter) { korvane::PaintPage(painter, Painting()); }
 
 void CDayCalendarDialog::StepYear(int steps) {
   bool beep = false;
@@ -258,6 +237,22 @@ void CDayCalendarDialog::ToggleStartupView() {
   const int show = settings.GetOneDayView() != 0 ? 0 : 1;
   settings.SetOneDayView(show);
   startupCheck_->setChecked(show != 0);
+}
+
+void CDayCalendarDialog::ExportPage() {
+  korvane::ExportPageWithDialog(this, Painting(), pageWidget_->size(),
+                                pageWidget_->devicePixelRatioF());
+}
+
+void CDayCalendarDialog::PrintPage() { korvane::PrintPageWithDialog(this, Painting()); }
+
+void CDayCalendarDialog::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  connect(menu.addAction(QStringLiteral("エクスポート(&E)...")), &QAction::triggered, this,
+          [this] { ExportPage(); });
+  connect(menu.addAction(QStringLiteral("印刷(&P)...")), &QAction::triggered, this,
+          [this] { PrintPage(); });
+  menu.exec(event->globalPos());
 }
 
 void CDayCalendarDialog::mouseDoubleClickEvent(QMouseEvent* event) {

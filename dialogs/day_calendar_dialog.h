@@ -15,7 +15,7 @@
 
 #include "dialogs/day_page_content.h"
 #include "framework/font_maker.h"
-#include "views/grid/grid_painter.h"
+#include "views/grid/page_export.h"
 
 class QCheckBox;
 class QPlainTextEdit;
@@ -48,6 +48,11 @@ class CDayCalendarDialog : public QDialog {
   void ShowHaiku();
   // The check box: "onedayview" 0 <-> 1.
   void ToggleStartupView();
+  // The page's own menu (a right click, or the menu key): エクスポート...
+  // writes the page as the control shows it into a PDF or a PNG, 印刷...
+  // prints it.
+  void ExportPage();
+  void PrintPage();
 
   korvane::StepBox* yearBox() const { return yearBox_; }
   korvane::StepBox* monthBox() const { return monthBox_; }
@@ -60,11 +65,14 @@ class CDayCalendarDialog : public QDialog {
   // The tip topic of the "?" button.
   static constexpr int kTipTopic = 55;
 
+  // The page as the page control paints it, for the exports.
+  korvane::PagePainting Painting() const;
   // Paints the page onto `painter` (the page control's coordinates).
   void PaintPage(QPainter& painter);
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -93,6 +101,4 @@ class CDayCalendarDialog : public QDialog {
 namespace korvane {
 // The shell's entry: the dialog, modal, over `owner` (may be null).
 void RunDayCalendarDialog(QWidget* owner);
-// The picture of earthly branch `branch` (0 = 子), 16 x 15 pixels.
-QPixmap BranchPicture(int branch);
 }  // namespace korvane

@@ -40,6 +40,9 @@ struct CommandText {
 // view commands are the rows of the view kind table).
 constexpr CommandText kCommands[] = {
     {ID_FILE_CLOSE, "閉じる(&C)", "作業中のﾌｧｲﾙを閉じる\n閉じる"},
+    {ID_FILE_EXPORT, "エクスポート(&E)...",
+     "表示中の暦をPDFまたはPNGのファイルに書き出します.\nエクスポート"},
+    {ID_FILE_PRINT, "印刷(&P)...", "表示中の暦を印刷します.\n印刷"},
     {ID_APP_EXIT, "Korvaneの終了(&X)", "Korvaneを終了\n終了"},
     {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰ(&T)", "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示/非表示"},
     {ID_VIEW_STATUS_BAR, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"},
@@ -69,7 +72,7 @@ struct MenuDef {
 
 const std::vector<MenuDef>& MainMenu() {
   static const std::vector<MenuDef> menu = {
-      {"ﾌｧｲﾙ(&F)", {ID_FILE_CLOSE, 0, ID_APP_EXIT}},
+      {"ﾌｧｲﾙ(&F)", {ID_FILE_CLOSE, 0, ID_FILE_EXPORT, ID_FILE_PRINT, 0, ID_APP_EXIT}},
       {"表示(&V)", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN, ID_CURRENT_LAW}},
       {"ｸﾞﾚｺﾞﾘｵ暦館(&G)",
        {ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6, ID_G_ETO, ID_G_STAR9, ID_G_QDAY,
@@ -129,6 +132,7 @@ void CMainFrame::DefineCommands() {
   for (const ViewKindInfo& kind : ViewKinds()) define(kind.command, kind.menuText, kind.prompt);
   Command(ID_HELP_INDEX)->setShortcut(QKeySequence(Qt::Key_F1));
   addAction(Command(ID_HELP_INDEX));
+  Command(ID_FILE_PRINT)->setShortcut(QKeySequence::Print);
 }
 
 void CMainFrame::BuildMenus() {
@@ -196,7 +200,9 @@ void CMainFrame::BindHandlers() {
   EnableCommandWhen(ID_WINDOW_TILE_VERT, anyChild);
   OnCommand(ID_WINDOW_ARRANGE, [this] { MDIIconArrange(); });
   EnableCommandWhen(ID_WINDOW_ARRANGE, anyChild);
-  // ID_MONTH_SETTING and ID_AREA_SETTING belong to the views.
+  // ID_MONTH_SETTING and ID_AREA_SETTING belong to the views, and so do
+  // ID_FILE_EXPORT and ID_FILE_PRINT: only a view with a page of its own
+  // (a month grid) takes them.
 }
 
 bool CMainFrame::Create() {

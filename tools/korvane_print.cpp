@@ -5,6 +5,8 @@
 //   korvane-print [--place N] day YYYY-MM-DD
 //   korvane-print topic [NAME]
 //   korvane-print haiku [N]
+//   korvane-print [OPTIONS] GRID-KIND [YEAR [MONTH]] --pdf FILE | --png FILE [--size WxH]
+//   korvane-print [--place N] day YYYY-MM-DD --pdf FILE | --png FILE [--size WxH]
 //
 // KIND is the view class name (CGDayView, CQNormalView, CNOListView, ...).
 // For a month grid YEAR and MONTH default to today's month; for the
@@ -25,6 +27,12 @@
 // only haiku N (1..366).
 // Holidays and eras follow the law as it stands, as the program shows them by
 // default; --as-published gives the almanac's published rules instead.
+// --pdf and --png write a month grid or the day page as the window paints it
+// instead of the text, laid out for a window (the day calendar's page
+// control) of --size WxH, default 640x480 for a month grid and 225x293 for
+// the day page: the PNG has that size, the PDF scales it to fit one A4
+// page.  A file that cannot be written is named with the reason on standard
+// error, exit status 1.
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -47,6 +55,7 @@
 #include "views/help_content.h"
 #include "textdata/haiku_table.h"
 #include "tools/ics_calendar.h"
+#include "tools/image_output.h"
 #include "views/grid/month_grid_content.h"
 #include "views/grid/month_grid_kinds.h"
 #include "tools/list_printer.h"
@@ -72,6 +81,8 @@ struct Arguments {
   // "topic": the help topic's name.
   std::string topic;
   CalendarLaw law = CalendarLaw::Current;
+  // --pdf, --png and --size.
+  korvane::ImageRequest images;
 };
 
 int Fail(const std::string& message) {
@@ -113,6 +124,61 @@ bool ParseDate(const std::string& text, int& y, int& m, int& d) {
   m = std::atoi(text.substr(5, 2).c_str());
   d = std::atoi(text.substr(8, 2).c_str());
   return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= CalendarNames::MonthLength(y, m);
+}
+
+// "WxH" (or "WXH") with both sides in kMinImageSide..kMaxImageSide.
+bool ParseImageSize(const std::string& text, int& width, int& height) {
+  const size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  const std::string w = text.substr(0, x);
+  const std::string h = text.substr(x + 1);
+  if (!AllDigits(w) || !AllDigits(h) || w.size() > 5 || h.size() > 5) return false;
+  width = std::atoi(w.c_str());
+  height = std::atoi(h.c_str());
+  return width >= korvane::kMinImageSide && width <= korvane::kMaxImageSide &&
+         height >= korvane::kMinImageSide && height <= korvane::kMaxImageSide;
+}
+
+// Takes --pdf FILE, --png FILE and --size WxH (also written --pdf=FILE)
+// out of the arguments into `images`; `rest` receives the others.  Returns
+// an error text, empty when they are good.
+std::string ExtractImageOptions(int argc, char** argv, korvane::ImageRequest& images,
+                                std::vector<char*>& rest) {
+  std::string size;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    std::string* target = nullptr;
+    std::string name;
+    for (const char* option : {"--pdf", "--png", "--size"}) {
+      const std::string o = option;
+      if (arg == o || arg.rfind(o + "=", 0) == 0) {
+        name = o;
+        target = o == "--pdf" ? &images.pdfPath : o == "--png" ? &images.pngPath : &size;
+      }
+    }
+    if (!target) {
+      rest.push_back(argv[i]);
+      continue;
+    }
+    if (!target->empty()) return name + " given twice";
+    std::string value;
+    if (arg == name) {
+      if (i + 1 >= argc) return name + (name == "--size" ? " needs WxH" : " needs a file name");
+      value = argv[++i];
+    } else {
+      value = arg.substr(name.size() + 1);
+    }
+    if (value.empty()) return name + (name == "--size" ? " needs WxH" : " needs a file name");
+    *target = value;
+  }
+  if (!size.empty()) {
+    if (!images.Any()) return "--size is the size of the page of --pdf or --png; give one of them";
+    if (!ParseImageSize(size, images.width, images.height))
+      return korvane::Format("not an image size WxH with sides %d..%d: ", korvane::kMinImageSide,
+                             korvane::kMaxImageSide) +
+             Echo(size);
+  }
+  return {};
 }
 
 // Fills `args`; returns an error text, empty when the arguments are good.
@@ -235,9 +301,17 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
     return Fail(korvane::Format("month %d is outside 1..%d for %s in the %s year %d", month,
                                 months, info.className(), calendar, year));
   }
+#ifdef KORVANE_PRINT_IMAGES
+  if (args.images.Any()) {
+    return korvane::WriteGridImages(
+        [&](int width, int height) { return content.Page(year, month, width, height, today); },
+        args.images);
+  }
+#endif
   // The text does not depend on the size; this is the size of a new child
   // window, so the page is the one a window would draw.
-  korvane::GridPage page = content.Page(year, month, 640, 480, today);
+  korvane::GridPage page =
+      content.Page(year, month, korvane::kDefaultGridWidth, korvane::kDefaultGridHeight, today);
   std::fputs(page.ToText().c_str(), stdout);
   return 0;
 }
@@ -268,8 +342,17 @@ int PrintDayPage(const Arguments& args) {
   const int place = args.place.value_or(39);
   korvane::DayTextData textData(".", place);
   korvane::DayPageContent content(args.law);
-  const korvane::DayPage page =
-      content.Page(y, m, d, place, korvane::kDefaultDayPageRect, textData.For(y, m, d));
+  const korvane::DayPageExtras extras = textData.For(y, m, d);
+#ifdef KORVANE_PRINT_IMAGES
+  if (args.images.Any()) {
+    return korvane::WriteDayImages(
+        [&](int width, int height) {
+          return content.Page(y, m, d, place, korvane::GridRect{0, 0, width, height}, extras);
+        },
+        args.images);
+  }
+#endif
+  const korvane::DayPage page = content.Page(y, m, d, place, korvane::kDefaultDayPageRect, extras);
   std::fputs(page.ToText().c_str(), stdout);
   return 0;
 }
@@ -293,9 +376,15 @@ void PrintUsage() {
              "       korvane-print [--place N] day YYYY-MM-DD\n"
              "       korvane-print topic [NAME]   (help topic of ./TxtData/Topics.txt)\n"
              "       korvane-print haiku [N]\n"
+             "       korvane-print [OPTIONS] GRID-KIND [YEAR [MONTH]] (--pdf FILE | --png FILE [--size WxH])\n"
+             "       korvane-print [--place N] day YYYY-MM-DD (--pdf FILE | --png FILE [--size WxH])\n"
              "       korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--as-published]\n"
              "                       an iCalendar file of all-day events; LIST is any of\n"
              "                       holidays,rokuyo,terms,zassetsu,lunar (default: all)\n"
+             "  --pdf FILE           a month grid or the day page as one A4 page of a PDF\n"
+             "  --png FILE           ... as a PNG image\n"
+             "  --size WxH           the page laid out for a window of that size and the\n"
+             "                       PNG's size (default 640x480; the day page 225x293)\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --as-published       holidays and eras by the almanac's published rules\n"
@@ -333,8 +422,18 @@ int main(int argc, char** argv) {
     break;
   }
   Arguments args;
-  std::string error = ParseArguments(argc, argv, args);
+  std::vector<char*> rest{argv[0]};
+  std::string error = ExtractImageOptions(argc, argv, args.images, rest);
+  if (error.empty()) error = ParseArguments(static_cast<int>(rest.size()), rest.data(), args);
   if (!error.empty()) return Fail(error + " (korvane-print --help)");
+  if (args.images.Any()) {
+#ifdef KORVANE_PRINT_IMAGES
+    if (args.kind != "day" && !korvane::FindGridKind(args.kind))
+      return Fail("--pdf and --png take a month grid kind or day, not " + Echo(args.kind));
+#else
+    return Fail("--pdf and --png are not available: korvane-print was built without Qt");
+#endif
+  }
   CalendarNames calendar;
   if (args.todayYear == 0) {
     args.todayDay = calendar.Today(args.todayYear, args.todayMonth);

@@ -6,6 +6,7 @@ namespace korvane {
 
 // The framework's standard commands.
 constexpr int ID_FILE_CLOSE = 57602;
+constexpr int ID_FILE_PRINT = 57607;      // 印刷..., Ctrl+P (the active view's page)
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_VIEW_TOOLBAR = 59392;
@@ -25,6 +26,7 @@ constexpr int ID_QBAR = 32811;            // Q暦ツール ﾊﾞｰ
 constexpr int ID_GBAR = 32812;            // G暦ツール ﾊﾞｰ
 constexpr int ID_SHOW_MAIN = 32817;       // 本体の表示
 constexpr int ID_CURRENT_LAW = 32853;     // 現行の祝日・元号
+constexpr int ID_FILE_EXPORT = 32854;     // エクスポート... (the active view's page as PDF or PNG)
 
 // The commands that open a view, one per view kind (named after the kind).
 constexpr int ID_G_DAY = 32782;             // CGDayView

@@ -15,39 +15,17 @@
 #include "engine/format.h"
 #include "engine/calendar_names.h"
 #include "textdata/haiku_table.h"
+#include "tool_run.h"
 #include "views/grid/month_grid_content.h"
 
 namespace korvane {
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
 const std::string kTool = KORVANE_BINARY_DIR "/tools/korvane-print";
 
 // Runs the tool; `dir`, when given, is its working directory.
 ToolRun Print(const std::string& arguments, const std::string& dir = {}) {
-  ToolRun run;
-  const std::string errFile = std::filesystem::temp_directory_path() /
-                             ("korvane_print_test_" + std::to_string(getpid()) + ".err");
-  const std::string command =
-      (dir.empty() ? "" : "cd '" + dir + "' && ") + kTool + " " + arguments + " 2>" + errFile;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream err(errFile);
-  std::stringstream text;
-  text << err.rdbuf();
-  run.err = text.str();
-  std::filesystem::remove(errFile);
-  return run;
+  return RunCommand((dir.empty() ? "" : "cd '" + dir + "' && ") + kTool + " " + arguments);
 }
 
 class KorvanePrint : public ::testing::Test {

@@ -41,13 +41,9 @@ QRect ToQRect(const GridRect& r) { return QRect(r.left, r.top, r.width(), r.heig
 
 }  // namespace
 
-void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFont,
-                   const GridSystemColors& colors) {
-  PaintDrawOps(painter, page.ops, viewFont, colors);
-}
-
 void PaintDrawOps(QPainter& painter, std::span<const DrawOp> ops, const CFont& viewFont,
-                  const GridSystemColors& colors, const PicturePainter& pictures) {
+                  const GridSystemColors& colors, const PicturePainter& pictures,
+                  double lineWidth) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -60,7 +56,7 @@ void PaintDrawOps(QPainter& painter, std::span<const DrawOp> ops, const CFont& v
       if (op.box.width() < 1 || op.box.height() < 1) continue;
       // A one-pixel outline on the box's outer pixels, filled inside.
       painter.setClipping(false);
-      painter.setPen(QPen(colors.Resolve(op.color), 0));
+      painter.setPen(QPen(colors.Resolve(op.color), lineWidth));
       painter.setBrush(colors.Resolve(op.background));
       const QRect outline(op.box.left, op.box.top, op.box.width() - 1, op.box.height() - 1);
       if (op.kind == DrawOp::Kind::Frame)

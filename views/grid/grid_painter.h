@@ -31,13 +31,11 @@ using PicturePainter = std::function<void(QPainter& painter, int number, int x, 
 // Draws the operations in order.  Each text gets a height variant of
 // `viewFont`; a variant that cannot be made leaves the previous font in use
 // for that text.  Pictures are drawn by `pictures` (skipped when empty).
+// Outlines are one device pixel wide (lineWidth 0), or `lineWidth` page
+// pixels wide, which a scaled page (a PDF, a printer) needs so that its
+// lines keep their weight.
 void PaintDrawOps(QPainter& painter, std::span<const DrawOp> ops, const CFont& viewFont,
-                  const GridSystemColors& colors, const PicturePainter& pictures = {});
-
-// Draws every operation of `page` in order.  Each text gets a height variant
-// of `viewFont`; a variant that cannot be made leaves the previous font in
-// use for that text.
-void PaintGridPage(QPainter& painter, const GridPage& page, const CFont& viewFont,
-                   const GridSystemColors& colors);
+                  const GridSystemColors& colors, const PicturePainter& pictures = {},
+                  double lineWidth = 0);
 
 }  // namespace korvane

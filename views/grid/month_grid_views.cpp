@@ -10,6 +10,7 @@
 #include "shell/shell_dialogs.h"
 #include "shell/year_month_dialog.h"
 #include "views/command_ids.h"
+#include "views/grid/page_commands.h"
 
 using korvane::GridKind;
 
@@ -20,6 +21,8 @@ MonthGridView::MonthGridView(GridKind kind)
   SetResourceId(content_->info().resourceId());
   HandleCommand(korvane::ID_MONTH_SETTING, [this] { ChooseMonth(); });
   HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
+  HandleCommand(korvane::ID_FILE_EXPORT, [this] { ExportPage(); });
+  HandleCommand(korvane::ID_FILE_PRINT, [this] { PrintPage(); });
 }
 
 MonthGridView::~MonthGridView() = default;
@@ -52,15 +55,17 @@ korvane::GridPage MonthGridView::CurrentPage() {
   return content_->Page(year_, month_, width(), height(), today);
 }
 
-void MonthGridView::OnDraw(QPainter& painter) {
+korvane::PagePainting MonthGridView::CurrentPainting() {
   korvane::GridPage page = CurrentPage();
   SetTitle(page.title);
   if (!viewFont_.IsValid()) {
     logFont_ = FontMaker::DefaultLogFont();
     viewFont_.CreateFontIndirect(logFont_);
   }
-  korvane::PaintGridPage(painter, page, viewFont_, colors_);
+  return korvane::GridPainting(page, viewFont_, colors_);
 }
+
+void MonthGridView::OnDraw(QPainter& painter) { korvane::PaintPage(painter, CurrentPainting()); }
 
 void MonthGridView::OnLawChanged() {
   content_ = std::make_unique<korvane::MonthGridContent>(info().kind, CurrentLaw);
@@ -90,6 +95,12 @@ void MonthGridView::ShowTip() {
   AppSettings::Instance().SetOnePoint(info().tipNumber());
   if (korvane::TipsRunner tips = korvane::Dialogs().tips) tips(this);
 }
+
+void MonthGridView::ExportPage() {
+  korvane::ExportPageWithDialog(this, CurrentPainting(), size(), devicePixelRatioF());
+}
+
+void MonthGridView::PrintPage() { korvane::PrintPageWithDialog(this, CurrentPainting()); }
 
 MonthGridView* MakeMonthGridView(GridKind kind) {
   switch (kind) {

@@ -9,7 +9,7 @@
 
 #include "framework/font_maker.h"
 #include "framework/view.h"
-#include "views/grid/grid_painter.h"
+#include "views/grid/page_export.h"
 #include "views/grid/month_grid_content.h"
 
 class MonthGridView : public CView {
@@ -26,6 +26,8 @@ class MonthGridView : public CView {
   void SetMonth(int year, int month);
   // The page as the next repaint draws it, for the client size and today.
   korvane::GridPage CurrentPage();
+  // That page ready to be painted, on the window or into a file.
+  korvane::PagePainting CurrentPainting();
 
   bool OnCreate() override;
   void OnDraw(QPainter& painter) override;
@@ -39,6 +41,11 @@ class MonthGridView : public CView {
   void ChooseMonth();
   // Command 32789: the kind's tip number into the settings, then the tips.
   void ShowTip();
+  // エクスポート...: the page as the window shows it, into a PDF or a PNG
+  // of the window's size and sharpness.
+  void ExportPage();
+  // 印刷...: the page on one sheet.
+  void PrintPage();
 
  private:
   std::unique_ptr<korvane::MonthGridContent> content_;

@@ -1,0 +1,79 @@
+#include "tools/image_output.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <cstdio>
+#include <cstdlib>
+
+#include "dialogs/day_page_painter.h"
+#include "dialogs/day_page_content.h"
+#include "views/grid/grid_page.h"
+#include "views/grid/page_export.h"
+
+namespace korvane {
+namespace {
+
+// Painting needs a GUI application, never a display: without a platform
+// chosen by the caller, the offscreen one.
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance()) return;
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Qt's notes about the session (no runtime folder, no session bus) are
+  // not ours to report: standard error keeps the tool's own one-line
+  // messages and Qt's real failures.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::fprintf(stderr, "korvane-print: %s\n", text.toLocal8Bit().constData());
+  });
+  static int argc = 1;
+  static char name[] = "korvane-print";
+  static char* argv[] = {name, nullptr};
+  // Lives until the process ends.
+  new QGuiApplication(argc, argv);
+}
+
+int WriteFiles(const PagePainting& painting, const ImageRequest& request, QSize pngSize) {
+  std::string error;
+  if (!request.pdfPath.empty() &&
+      !WritePdf(painting, QString::fromStdString(request.pdfPath), error)) {
+    std::fprintf(stderr, "korvane-print: cannot write %s: %s\n", request.pdfPath.c_str(),
+                 error.c_str());
+    return 1;
+  }
+  if (!request.pngPath.empty() &&
+      !WritePng(painting, QString::fromStdString(request.pngPath), pngSize, 1.0, error)) {
+    std::fprintf(stderr, "korvane-print: cannot write %s: %s\n", request.pngPath.c_str(),
+                 error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+GridSystemColors SystemColors() { return GridSystemColors::FromPalette(QGuiApplication::palette()); }
+
+CFont DefaultFont() {
+  CFont font;
+  font.CreateFontIndirect(FontMaker::DefaultLogFont());
+  return font;
+}
+
+}  // namespace
+
+int WriteGridImages(const std::function<GridPage(int, int)>& pageAt, const ImageRequest& request) {
+  EnsureGuiApplication();
+  const int width = request.width ? request.width : kDefaultGridWidth;
+  const int height = request.height ? request.height : kDefaultGridHeight;
+  const PagePainting painting = GridPainting(pageAt(width, height), DefaultFont(), SystemColors());
+  return WriteFiles(painting, request, QSize(width, height));
+}
+
+int WriteDayImages(const std::function<DayPage(int, int)>& pageAt, const ImageRequest& request) {
+  EnsureGuiApplication();
+  const int width = request.width ? request.width : kDefaultDayPageRect.width();
+  const int height = request.height ? request.height : kDefaultDayPageRect.height();
+  const PagePainting painting = DayPainting(pageAt(width, height), DefaultFont(), SystemColors(),
+                                            QGuiApplication::palette().color(QPalette::Window));
+  return WriteFiles(painting, request, QSize(width, height));
+}
+
+}  // namespace korvane

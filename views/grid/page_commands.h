@@ -1,0 +1,33 @@
+#pragma once
+// エクスポート... and 印刷...: a page of draw operations (a month grid, the
+// day calendar's page) written to a PDF or PNG file chosen in the standard
+// file dialog, or printed through Qt's print dialog.  Both dialogs run
+// through DoModal, so tests drive them like the program's own.
+#include <QSize>
+#include <QString>
+#include <string>
+
+#include "views/grid/page_export.h"
+
+class QWidget;
+
+namespace korvane {
+
+// The standard file dialog over `owner`, then the page as a PDF (one A4
+// page) or a PNG by the chosen file's extension, else by the chosen filter.
+// The PNG is `pngSize` logical pixels at `devicePixelRatio`: the window's
+// own size and sharpness.  A file that cannot be written is reported in a
+// message box with its name and the reason.  True when a file was written.
+bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSize,
+                          double devicePixelRatio);
+
+// Qt's print dialog over `owner`, then the page on one sheet, scaled to fit
+// inside the margins, landscape for a page wider than high.  A printer that
+// cannot be painted on is reported in a message box.  True when printed.
+bool PrintPageWithDialog(QWidget* owner, const PagePainting& page);
+
+// The file name an export offers for a page titled `title`: the title with
+// blanks and the characters file names should not hold made "_".
+QString SuggestedFileName(const std::string& title);
+
+}  // namespace korvane
