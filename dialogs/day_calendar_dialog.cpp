@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <ctime>
 
@@ -147,6 +148,9 @@ CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
   connect(startupCheck_, &QCheckBox::clicked, this, [this] { ToggleStartupView(); });
   connect(tipButton_, &QPushButton::clicked, this, [this] { ShowTip(); });
   connect(haikuButton_, &QPushButton::clicked, this, [this] { ShowHaiku(); });
+  // Ctrl+P prints the page, as in the main window.
+  auto* print = new QShortcut(QKeySequence::Print, this);
+  connect(print, &QShortcut::activated, this, [this] { PrintPage(); });
 
   Refresh();
   // 5. The solar term of the day, once a day.
@@ -240,8 +244,10 @@ void CDayCalendarDialog::ToggleStartupView() {
 }
 
 void CDayCalendarDialog::ExportPage() {
-  korvane::ExportPageWithDialog(this, Painting(), pageWidget_->size(),
-                                pageWidget_->devicePixelRatioF());
+  // The page's title names only the year: the file is named by the day.
+  korvane::ExportPageWithDialog(
+      this, Painting(), pageWidget_->size(), pageWidget_->devicePixelRatioF(),
+      QString::asprintf("日めくり_%04d-%02d-%02d", date_.year, date_.month, date_.day));
 }
 
 void CDayCalendarDialog::PrintPage() { korvane::PrintPageWithDialog(this, Painting()); }
@@ -250,8 +256,9 @@ void CDayCalendarDialog::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   connect(menu.addAction(QStringLiteral("エクスポート(&E)...")), &QAction::triggered, this,
           [this] { ExportPage(); });
-  connect(menu.addAction(QStringLiteral("印刷(&P)...")), &QAction::triggered, this,
-          [this] { PrintPage(); });
+  QAction* print = menu.addAction(QStringLiteral("印刷(&P)..."));
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, [this] { PrintPage(); });
   menu.exec(event->globalPos());
 }
 

@@ -224,10 +224,14 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
 TEST_F(PageExportTest, TheDayCalendarExportsItsPage) {
   CDayCalendarDialog dialog;
   dialog.SetDate({2024, 5, 3});
+  std::string offered;
   onModal_ = [&](QDialog& files) {
-    dynamic_cast<QFileDialog&>(files).selectFile(QString::fromStdString(File("day.png")));
+    auto& chooser = dynamic_cast<QFileDialog&>(files);
+    offered = chooser.selectedFiles().value(0).toStdString();
+    chooser.selectFile(QString::fromStdString(File("day.png")));
   };
   dialog.ExportPage();
+  EXPECT_EQ(std::filesystem::path(offered).filename(), "日めくり_2024-05-03.pdf");
   const QImage written(QString::fromStdString(File("day.png")));
   const QImage page = dialog.pageWidget()->grab().toImage();
   ASSERT_EQ(written.size(), page.size());

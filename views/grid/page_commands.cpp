@@ -28,7 +28,7 @@ QString SuggestedFileName(const std::string& title) {
 }
 
 bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSize,
-                          double devicePixelRatio) {
+                          double devicePixelRatio, const QString& suggestedName) {
   QFileDialog dialog(owner, QStringLiteral("エクスポート"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -39,7 +39,8 @@ bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSiz
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(filter == kPngFilter ? QStringLiteral("png") : QStringLiteral("pdf"));
   });
-  dialog.selectFile(SuggestedFileName(page.title) + QStringLiteral(".pdf"));
+  dialog.selectFile((suggestedName.isEmpty() ? SuggestedFileName(page.title) : suggestedName) +
+                    QStringLiteral(".pdf"));
   if (DoModal(dialog) != QDialog::Accepted) return false;
   const QStringList files = dialog.selectedFiles();
   if (files.isEmpty() || files.front().isEmpty()) return false;

@@ -17,9 +17,11 @@ namespace korvane {
 // page) or a PNG by the chosen file's extension, else by the chosen filter.
 // The PNG is `pngSize` logical pixels at `devicePixelRatio`: the window's
 // own size and sharpness.  A file that cannot be written is reported in a
-// message box with its name and the reason.  True when a file was written.
+// message box with its name and the reason.  The dialog offers
+// `suggestedName` (without extension), by default the page's title made a
+// file name.  True when a file was written.
 bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSize,
-                          double devicePixelRatio);
+                          double devicePixelRatio, const QString& suggestedName = {});
 
 // Qt's print dialog over `owner`, then the page on one sheet, scaled to fit
 // inside the margins, landscape for a page wider than high.  A printer that
