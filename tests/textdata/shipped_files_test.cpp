@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "textdata/annual_schedule.h"
+#include "textdata/help_topics.h"
 #include "textdata/sjis.h"
 #include "textdata/tips_reader.h"
 
@@ -243,6 +244,50 @@ TEST(ShippedFiles, HelpTopicsLinkOnlyToTopicsThatExist) {
       }
     }
   }
+}
+
+// The help as the help viewer reads it, "f:" files included: every topic
+// opens under its own name (no earlier topic takes the name as a k2 or k3),
+// and every link the viewer marks in a description, every category and
+// every 「…」をご覧ください opens a topic with text, never the beep of a
+// topic without one.
+TEST(ShippedFiles, EveryHelpLinkOpensATopicWithText) {
+  korvane::HelpTopics help;
+  ASSERT_TRUE(help.Load((kBuiltDir / "Topics.txt").string()));
+  EXPECT_GT(help.IndexColumns(), 0);
+  const auto opens = [&help](const std::string& key) {
+    const korvane::HelpTopic topic = help.Find(key);
+    return topic.found && !topic.lines.empty();
+  };
+  const std::vector<HelpTopic> written = ReadHelp();
+  for (const HelpTopic& t : written) {
+    const korvane::HelpTopic topic = help.Find(t.k1);
+    ASSERT_TRUE(topic.found) << t.k1;
+    EXPECT_EQ(help.TopicName(topic.id), t.k1);
+    if (!t.k2.empty()) {
+      EXPECT_TRUE(opens(t.k2)) << t.k1 << " in " << t.k2;
+    }
+  }
+  const std::regex seeAlso("「([^」]+)」(?:と「([^」]+)」)?をご覧ください");
+  int links = 0;
+  for (int id = 0; id < help.TopicCount(); ++id) {
+    const std::string name = help.TopicName(id);
+    if (name.empty()) continue;
+    for (const std::string& line : help.Find(name).lines) {
+      for (const korvane::HelpLink& link : help.Links(line, name)) {
+        ++links;
+        EXPECT_TRUE(opens(link.text)) << name << ": " << link.text;
+      }
+      for (std::sregex_iterator m(line.begin(), line.end(), seeAlso), end; m != end; ++m) {
+        for (size_t g = 1; g < m->size(); ++g) {
+          if ((*m)[g].matched) {
+            EXPECT_TRUE(opens((*m)[g].str())) << name << ": " << (*m)[g].str();
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(links, static_cast<int>(written.size()));
 }
 
 // What the tips dialog shows of every topic: the topic itself, under its
