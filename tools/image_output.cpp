@@ -9,6 +9,7 @@
 #include "dialogs/day_page_content.h"
 #include "views/grid/grid_page.h"
 #include "views/grid/page_export.h"
+#include "views/lists/list_sheet_page.h"
 
 namespace korvane {
 namespace {
@@ -74,6 +75,28 @@ int WriteDayImages(const std::function<DayPage(int, int)>& pageAt, const ImageRe
   const PagePainting painting = DayPainting(pageAt(width, height), DefaultFont(), SystemColors(),
                                             QGuiApplication::palette().color(QPalette::Window));
   return WriteFiles(painting, request, QSize(width, height));
+}
+
+int WriteListImages(const ListPage& page, const ImageRequest& request) {
+  EnsureGuiApplication();
+  const CFont font = DefaultFont();
+  std::string error;
+  if (!request.pdfPath.empty()) {
+    const std::vector<PagePainting> sheets =
+        SheetPaintings(ListSheets(page, RowsPerA4Sheet(page)), font, SystemColors());
+    if (!WritePdf(sheets, QString::fromStdString(request.pdfPath), error)) {
+      std::fprintf(stderr, "korvane-print: cannot write %s: %s\n", request.pdfPath.c_str(),
+                   error.c_str());
+      return 1;
+    }
+  }
+  if (request.pngPath.empty()) return 0;
+  const std::vector<PagePainting> whole = SheetPaintings(ListSheets(page, 0), font, SystemColors());
+  ImageRequest png;
+  png.pngPath = request.pngPath;
+  const QSize size = request.width ? QSize(request.width, request.height)
+                                   : QSize(whole.front().width, whole.front().height);
+  return WriteFiles(whole.front(), png, size);
 }
 
 }  // namespace korvane

@@ -9,6 +9,7 @@ namespace korvane {
 
 struct GridPage;
 struct DayPage;
+struct ListPage;
 
 struct ImageRequest {
   std::string pdfPath;
@@ -40,5 +41,10 @@ int WriteGridImages(const std::function<GridPage(int width, int height)>& pageAt
 // exactly that size, the PDF scales it to fit an A4 page.
 int WriteDayImages(const std::function<DayPage(int width, int height)>& pageAt,
                    const ImageRequest& request);
+
+// Writes the files of a list's table: the PDF holds it on A4 sheets, the
+// PNG on one sheet of the table's own size, or scaled to fit the requested
+// size.
+int WriteListImages(const ListPage& page, const ImageRequest& request);
 
 }  // namespace korvane

@@ -5,8 +5,8 @@
 //   korvane-print [--place N] day YYYY-MM-DD
 //   korvane-print topic [NAME]
 //   korvane-print haiku [N]
-//   korvane-print [OPTIONS] GRID-KIND [YEAR [MONTH]] --pdf FILE | --png FILE [--size WxH]
-//   korvane-print [--place N] day YYYY-MM-DD --pdf FILE | --png FILE [--size WxH]
+//   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]
+//   korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]
 //
 // KIND is the view class name (CGDayView, CQNormalView, CNOListView, ...).
 // For a month grid YEAR and MONTH default to today's month; for the
@@ -31,8 +31,9 @@
 // instead of the text, laid out for a window (the day calendar's page
 // control) of --size WxH, default 640x480 for a month grid and 225x293 for
 // the day page: the PNG has that size, the PDF scales it to fit one A4
-// page.  A file that cannot be written is named with the reason on standard
-// error, exit status 1.
+// page.  A list's table goes on A4 sheets in the PDF and whole into the
+// PNG, at its own size or scaled to fit --size.  A file that cannot be
+// written is named with the reason on standard error, exit status 1.
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -376,15 +377,17 @@ void PrintUsage() {
              "       korvane-print [--place N] day YYYY-MM-DD\n"
              "       korvane-print topic [NAME]   (help topic of ./TxtData/Topics.txt)\n"
              "       korvane-print haiku [N]\n"
-             "       korvane-print [OPTIONS] GRID-KIND [YEAR [MONTH]] (--pdf FILE | --png FILE [--size WxH])\n"
-             "       korvane-print [--place N] day YYYY-MM-DD (--pdf FILE | --png FILE [--size WxH])\n"
+             "       korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]\n"
+             "       korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]\n"
              "       korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--as-published]\n"
              "                       an iCalendar file of all-day events; LIST is any of\n"
              "                       holidays,rokuyo,terms,zassetsu,lunar (default: all)\n"
-             "  --pdf FILE           a month grid or the day page as one A4 page of a PDF\n"
-             "  --png FILE           ... as a PNG image\n"
+             "  --pdf FILE           a month grid or the day page as one A4 page of a PDF,\n"
+             "                       a list's table on A4 sheets\n"
+             "  --png FILE           ... as a PNG image (a list: the whole table)\n"
              "  --size WxH           the page laid out for a window of that size and the\n"
-             "                       PNG's size (default 640x480; the day page 225x293)\n"
+             "                       PNG's size (default 640x480; the day page 225x293;\n"
+             "                       a list's table is scaled to fit it)\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --as-published       holidays and eras by the almanac's published rules\n"
@@ -428,8 +431,8 @@ int main(int argc, char** argv) {
   if (!error.empty()) return Fail(error + " (korvane-print --help)");
   if (args.images.Any()) {
 #ifdef KORVANE_PRINT_IMAGES
-    if (args.kind != "day" && !korvane::FindGridKind(args.kind))
-      return Fail("--pdf and --png take a month grid kind or day, not " + Echo(args.kind));
+    if (args.kind == "topic" || args.kind == "haiku")
+      return Fail("--pdf and --png take a month grid or list kind or day, not " + Echo(args.kind));
 #else
     return Fail("--pdf and --png are not available: korvane-print was built without Qt");
 #endif
@@ -450,10 +453,10 @@ int main(int argc, char** argv) {
     return PrintMonthGrid(*grid, args);
   if (const ViewKindInfo* row = FindViewKind(args.kind)) {
     korvane::ListArguments list{args.year,      args.month,    args.place, args.todayYear,
-                                args.todayMonth, args.todayDay, args.law};
+                                args.todayMonth, args.todayDay, args.law,   args.images};
     std::string listError;
     const int status = korvane::PrintList(row->kind, list, listError);
-    if (status >= 0) return status == 0 ? 0 : Fail(listError);
+    if (status >= 0) return status == 2 ? Fail(listError) : status;
   }
   return Fail("unknown view kind " + Echo(args.kind) + " (korvane-print --help)");
 }

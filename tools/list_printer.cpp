@@ -68,6 +68,9 @@ int PrintList(ViewKind kind, const ListArguments& args, std::string& error) {
   shared.place = args.place.value_or(LocationTable::kDefaultPlace);
 
   const ListPage page = content->Page(content->Clamp(shared));
+#ifdef KORVANE_PRINT_IMAGES
+  if (args.images.Any()) return WriteListImages(page, args.images);
+#endif
   std::fputs(page.ToText().c_str(), stdout);
   return 0;
 }

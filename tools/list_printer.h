@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/calendar_law.h"
+#include "tools/image_output.h"
 #include "views/view_kind_table.h"
 
 namespace korvane {
@@ -18,9 +19,12 @@ struct ListArguments {
   int todayDay = 0;
   // The holiday and era rules (--as-published gives the published ones).
   CalendarLaw law = CalendarLaw::Current;
+  // --pdf and --png: the table drawn on sheets instead of the text.
+  ImageRequest images;
 };
 
-// Prints the list of `kind` to standard output and returns 0; or writes the
+// Prints the list of `kind` to standard output (or writes the files of
+// `args.images`) and returns 0, or 1 when a file cannot be written; or writes the
 // reason why the arguments do not fit the kind to `error` and returns 2.
 // Returns -1 (nothing written) when `kind` is not a list with a content.
 int PrintList(ViewKind kind, const ListArguments& args, std::string& error);

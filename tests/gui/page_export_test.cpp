@@ -134,7 +134,7 @@ TEST_F(PageExportTest, KorvanePrintRefusesBadRequestsAndFailedWrites) {
        {"CGDayView 2024 5 --png", "CGDayView 2024 5 --pdf=", "CGDayView 2024 5 --png a.png --png b.png",
         "CGDayView 2024 5 --png a.png --size 640", "CGDayView 2024 5 --png a.png --size 15x100",
         "CGDayView 2024 5 --png a.png --size 8193x100", "CGDayView 2024 5 --png a.png --size -5x10",
-        "CGDayView 2024 5 --size 100x100", "CNOListView 2024 5 --pdf a.pdf", "haiku --png a.png",
+        "CGDayView 2024 5 --size 100x100", "topic --pdf a.pdf", "haiku --png a.png",
         "CGDayView 2024 13 --png a.png", "day 1700-01-01 --pdf a.pdf"}) {
     const ToolRun run = Tool(arguments, Dir());
     EXPECT_EQ(run.status, 2) << arguments;
@@ -166,9 +166,9 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
   ASSERT_NE(grid, nullptr);
   EXPECT_TRUE(Enabled(korvane::ID_FILE_EXPORT));
   EXPECT_TRUE(Enabled(korvane::ID_FILE_PRINT));
-  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_WEEK_LIST));
+  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_ANNUAL));
   QApplication::processEvents();
-  EXPECT_FALSE(Enabled(korvane::ID_FILE_EXPORT)) << "a list has no page";
+  EXPECT_FALSE(Enabled(korvane::ID_FILE_EXPORT)) << "the annual schedule is a text to edit";
   EXPECT_FALSE(Enabled(korvane::ID_FILE_PRINT));
   Frame()->MDIActivate(Frame()->Children().front());
   QApplication::processEvents();
@@ -218,6 +218,44 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
   };
   ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_FILE_PRINT));
   EXPECT_EQ(ReadFile(File("printed.pdf")).rfind("%PDF-", 0), 0u);
+  EXPECT_TRUE(recorder_->messages().empty());
+}
+
+// The number of pages of a PDF.
+int PdfPages(const std::string& pdf) {
+  static const std::regex page(R"(/Type /Page[^s])");
+  return static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page),
+                                        std::sregex_iterator()));
+}
+
+TEST_F(PageExportTest, AListIsWrittenOnA4SheetsOrWholeInOneImage) {
+  // 241 eras: several portrait sheets; the PNG holds the whole table.
+  ToolRun run = Tool("--today 2024-05-15 CNengoListView --pdf eras.pdf --png eras.png", Dir());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string pdf = ReadFile(File("eras.pdf"));
+  EXPECT_EQ(MediaBox(pdf), "595 842");
+  EXPECT_EQ(PdfPages(pdf), 5);
+  const QImage whole(QString::fromStdString(File("eras.png")));
+  EXPECT_GT(whole.height(), 241 * 16);
+  EXPECT_GT(InkShare(whole), 0.05);
+
+  // The program: the active list's table, the same sheets.
+  WriteIni("[Settings]\nonedayview=0\nonepointview=0\n");
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_NENGO_LIST));
+  QApplication::processEvents();
+  EXPECT_TRUE(Enabled(korvane::ID_FILE_EXPORT));
+  onModal_ = [&](QDialog& dialog) {
+    dynamic_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(File("window.pdf")));
+  };
+  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_FILE_EXPORT));
+  EXPECT_EQ(PdfPages(ReadFile(File("window.pdf"))), 5);
+  onModal_ = [&](QDialog& dialog) {
+    dynamic_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(
+        QString::fromStdString(File("printed.pdf")));
+  };
+  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_FILE_PRINT));
+  EXPECT_EQ(PdfPages(ReadFile(File("printed.pdf"))), 5);
   EXPECT_TRUE(recorder_->messages().empty());
 }
 

@@ -29,6 +29,13 @@ QString SuggestedFileName(const std::string& title) {
 
 bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSize,
                           double devicePixelRatio, const QString& suggestedName) {
+  return ExportPagesWithDialog(owner, std::span<const PagePainting>(&page, 1), page, pngSize,
+                               devicePixelRatio, suggestedName);
+}
+
+bool ExportPagesWithDialog(QWidget* owner, std::span<const PagePainting> pdfPages,
+                           const PagePainting& pngPage, QSize pngSize, double devicePixelRatio,
+                           const QString& suggestedName) {
   QFileDialog dialog(owner, QStringLiteral("エクスポート"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -39,7 +46,7 @@ bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSiz
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(filter == kPngFilter ? QStringLiteral("png") : QStringLiteral("pdf"));
   });
-  dialog.selectFile((suggestedName.isEmpty() ? SuggestedFileName(page.title) : suggestedName) +
+  dialog.selectFile((suggestedName.isEmpty() ? SuggestedFileName(pngPage.title) : suggestedName) +
                     QStringLiteral(".pdf"));
   if (DoModal(dialog) != QDialog::Accepted) return false;
   const QStringList files = dialog.selectedFiles();
@@ -53,8 +60,8 @@ bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSiz
   }
   std::string error;
   const bool written = suffix == u"png"
-                           ? WritePng(page, path, pngSize, devicePixelRatio, error)
-                           : WritePdf(page, path, error);
+                           ? WritePng(pngPage, path, pngSize, devicePixelRatio, error)
+                           : WritePdf(pdfPages, path, error);
   if (!written) {
     ShowMessage(Format("%s\n%s\n%s", path.toStdString().c_str(), "ファイルに書き出せません.",
                        error.c_str()));
@@ -62,7 +69,9 @@ bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSiz
   return written;
 }
 
-bool PrintPageWithDialog(QWidget* owner, const PagePainting& page) {
+bool PrintPagesWithDialog(QWidget* owner, std::span<const PagePainting> pages) {
+  if (pages.empty()) return false;
+  const PagePainting& page = pages.front();
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QString::fromStdString(page.title));
   printer.setCreator(QStringLiteral("コルヴァン"));
@@ -70,7 +79,7 @@ bool PrintPageWithDialog(QWidget* owner, const PagePainting& page) {
   QPrintDialog dialog(&printer, owner);
   dialog.setWindowTitle(QStringLiteral("印刷"));
   if (DoModal(dialog) != QDialog::Accepted) return false;
-  if (!PaintOnPagedDevice(printer, page)) {
+  if (!PaintOnPagedDevice(printer, pages)) {
     const QString file = printer.outputFileName();
     ShowMessage(file.isEmpty() ? std::string("印刷できません.\nプリンタを使えません.")
                                : Format("%s\n%s", file.toStdString().c_str(),

@@ -22,11 +22,20 @@ namespace korvane {
 // file name.  True when a file was written.
 bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSize,
                           double devicePixelRatio, const QString& suggestedName = {});
+// The same with a PDF of several pages (a list's sheets) and the page that
+// a PNG shows (the whole list on one sheet).
+bool ExportPagesWithDialog(QWidget* owner, std::span<const PagePainting> pdfPages,
+                           const PagePainting& pngPage, QSize pngSize, double devicePixelRatio,
+                           const QString& suggestedName = {});
 
-// Qt's print dialog over `owner`, then the page on one sheet, scaled to fit
-// inside the margins, landscape for a page wider than high.  A printer that
-// cannot be painted on is reported in a message box.  True when printed.
-bool PrintPageWithDialog(QWidget* owner, const PagePainting& page);
+// Qt's print dialog over `owner`, then each page on a sheet of its own,
+// scaled to fit inside the margins, landscape when the first page is wider
+// than high.  A printer that cannot be painted on is reported in a message
+// box.  True when printed.
+bool PrintPagesWithDialog(QWidget* owner, std::span<const PagePainting> pages);
+inline bool PrintPageWithDialog(QWidget* owner, const PagePainting& page) {
+  return PrintPagesWithDialog(owner, std::span<const PagePainting>(&page, 1));
+}
 
 // The file name an export offers for a page titled `title`: the title with
 // blanks and the characters file names should not hold made "_".

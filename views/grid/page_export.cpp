@@ -14,10 +14,15 @@
 #include <algorithm>
 
 #include "views/grid/grid_page.h"
+#include "views/lists/list_sheet_page.h"
 
 namespace korvane {
 
-PagePainting GridPainting(const GridPage& page, const CFont& font, const GridSystemColors& colors) {
+namespace {
+
+// A page of operations on the window colour.
+template <class Page>
+PagePainting OnWindowColour(const Page& page, const CFont& font, const GridSystemColors& colors) {
   PagePainting painting;
   painting.title = page.title;
   painting.width = page.width;
@@ -27,6 +32,19 @@ PagePainting GridPainting(const GridPage& page, const CFont& font, const GridSys
   painting.colors = colors;
   painting.background = colors.window;
   return painting;
+}
+
+}  // namespace
+
+PagePainting GridPainting(const GridPage& page, const CFont& font, const GridSystemColors& colors) {
+  return OnWindowColour(page, font, colors);
+}
+
+std::vector<PagePainting> SheetPaintings(const std::vector<ListSheet>& sheets, const CFont& font,
+                                         const GridSystemColors& colors) {
+  std::vector<PagePainting> paintings;
+  for (const ListSheet& sheet : sheets) paintings.push_back(OnWindowColour(sheet, font, colors));
+  return paintings;
 }
 
 void PaintPage(QPainter& painter, const PagePainting& page) {
@@ -58,13 +76,16 @@ QImage RenderImage(const PagePainting& page, QSize size, double devicePixelRatio
   return image;
 }
 
-bool PaintOnPagedDevice(QPagedPaintDevice& device, const PagePainting& page) {
+bool PaintOnPagedDevice(QPagedPaintDevice& device, std::span<const PagePainting> pages) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   // The painter's coordinates are the device's pixels inside the margins;
   // the lines are scaled with the page so that they keep their weight on
   // paper.
-  PaintPageFitted(painter, page, QRectF(0, 0, device.width(), device.height()), 1.0);
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0 && !device.newPage()) return false;
+    PaintPageFitted(painter, pages[i], QRectF(0, 0, device.width(), device.height()), 1.0);
+  }
   return painter.end();
 }
 
@@ -132,7 +153,12 @@ bool WritePng(const PagePainting& page, const QString& path, QSize size, double 
   return WriteWholeFile(path, bytes, error);
 }
 
-bool WritePdf(const PagePainting& page, const QString& path, std::string& error) {
+bool WritePdf(std::span<const PagePainting> pages, const QString& path, std::string& error) {
+  if (pages.empty()) {
+    error = "nothing to write";
+    return false;
+  }
+  const PagePainting& page = pages.front();
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -145,7 +171,7 @@ bool WritePdf(const PagePainting& page, const QString& path, std::string& error)
     writer.setResolution(300);
     writer.setTitle(QString::fromStdString(page.title));
     writer.setCreator(QStringLiteral("コルヴァン"));
-    if (!PaintOnPagedDevice(writer, page)) {
+    if (!PaintOnPagedDevice(writer, pages)) {
       error = "the PDF page could not be painted";
       return false;
     }

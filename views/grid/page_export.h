@@ -15,6 +15,7 @@
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ class QPagedPaintDevice;
 namespace korvane {
 
 struct GridPage;
+struct ListSheet;
 
 // Everything one page needs to be painted.
 struct PagePainting {
@@ -49,6 +51,9 @@ struct PagePainting {
 // A month grid's page on the window colour; its texts take height variants
 // of `font` (the view's font).
 PagePainting GridPainting(const GridPage& page, const CFont& font, const GridSystemColors& colors);
+// The sheets of a list's table (see ListSheets), on the window colour.
+std::vector<PagePainting> SheetPaintings(const std::vector<ListSheet>& sheets, const CFont& font,
+                                         const GridSystemColors& colors);
 
 // The page at its own size from (0, 0): what the window paints.  The
 // background is the widget's own; only the operations are drawn.
@@ -65,10 +70,10 @@ void PaintPageFitted(QPainter& painter, const PagePainting& page, const QRectF& 
 // grab, pixel for pixel.
 QImage RenderImage(const PagePainting& page, QSize size, double devicePixelRatio = 1.0);
 
-// The page on one page of a paged device (a PDF writer or a printer) that
-// is already set up, inside its margins.  False when the device cannot be
-// painted on.
-bool PaintOnPagedDevice(QPagedPaintDevice& device, const PagePainting& page);
+// The pages, one on each page of a paged device (a PDF writer or a
+// printer) that is already set up, inside its margins.  False when the
+// device cannot be painted on.
+bool PaintOnPagedDevice(QPagedPaintDevice& device, std::span<const PagePainting> pages);
 
 // Writes a PNG of `size` (logical pixels, times the ratio in the file).
 // False with the reason in `error` when it cannot be written; an existing
@@ -76,9 +81,13 @@ bool PaintOnPagedDevice(QPagedPaintDevice& device, const PagePainting& page);
 bool WritePng(const PagePainting& page, const QString& path, QSize size, double devicePixelRatio,
               std::string& error);
 
-// Writes a one-page A4 PDF, landscape for a page wider than high, else
-// portrait, with margins of 10 mm, titled with the page's title.  False
-// with the reason in `error`; an existing file is then left as it was.
-bool WritePdf(const PagePainting& page, const QString& path, std::string& error);
+// Writes an A4 PDF, one page of it for each page, landscape when the first
+// page is wider than high, else portrait, with margins of 10 mm, titled
+// with the first page's title.  False with the reason in `error`; an
+// existing file is then left as it was.
+bool WritePdf(std::span<const PagePainting> pages, const QString& path, std::string& error);
+inline bool WritePdf(const PagePainting& page, const QString& path, std::string& error) {
+  return WritePdf(std::span<const PagePainting>(&page, 1), path, error);
+}
 
 }  // namespace korvane

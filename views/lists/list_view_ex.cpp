@@ -18,7 +18,9 @@
 #include "shell/shell_dialogs.h"
 #include "shell/year_month_dialog.h"
 #include "views/command_ids.h"
+#include "views/grid/page_commands.h"
 #include "views/lists/list_kinds.h"
+#include "views/lists/list_sheet_page.h"
 
 namespace korvane {
 namespace {
@@ -141,6 +143,8 @@ CListViewEx::CListViewEx(ViewKind kind)
     connect(list_, &korvane::ReportList::rightPressed, this, &CListViewEx::ChooseMonth);
   }
   if (info_->tipTopic != 0) HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
+  HandleCommand(korvane::ID_FILE_EXPORT, [this] { ExportTable(); });
+  HandleCommand(korvane::ID_FILE_PRINT, [this] { PrintTable(); });
 }
 
 CListViewEx::~CListViewEx() = default;
@@ -266,6 +270,31 @@ void CListViewEx::ChooseMonth() {
   }
   if (place) AreaCode = chosen.place;
   SetState(chosen);
+}
+
+namespace {
+
+std::vector<korvane::PagePainting> Sheets(const korvane::ListPage& page, int rowsPerSheet,
+                                          const QPalette& palette) {
+  CFont font;
+  font.CreateFontIndirect(FontMaker::DefaultLogFont());
+  return korvane::SheetPaintings(korvane::ListSheets(page, rowsPerSheet), font,
+                                 korvane::GridSystemColors::FromPalette(palette));
+}
+
+}  // namespace
+
+void CListViewEx::ExportTable() {
+  const std::vector<korvane::PagePainting> sheets =
+      Sheets(page_, korvane::RowsPerA4Sheet(page_), palette());
+  const std::vector<korvane::PagePainting> whole = Sheets(page_, 0, palette());
+  const korvane::PagePainting& image = whole.front();
+  korvane::ExportPagesWithDialog(this, sheets, image, QSize(image.width, image.height),
+                                 devicePixelRatioF());
+}
+
+void CListViewEx::PrintTable() {
+  korvane::PrintPagesWithDialog(this, Sheets(page_, korvane::RowsPerA4Sheet(page_), palette()));
 }
 
 void CListViewEx::ShowTip() {

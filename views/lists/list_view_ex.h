@@ -15,7 +15,8 @@
 // year/month dialog in the kind's mode and range; on OK the list takes the
 // new values, writes them to the shared display state and fills again);
 // 32789 ワンポイント (the kind's tip topic into the settings, then the tips
-// dialog) where the kind has a tip topic.
+// dialog) where the kind has a tip topic; エクスポート... and 印刷... (the
+// table drawn on sheets, see list_sheet_page.h).
 #include <QTreeWidget>
 #include <memory>
 
@@ -81,6 +82,10 @@ class CListViewEx : public CView {
   void ChooseMonth();
   // 32789: the kind's tip topic into the settings, then the tips.
   void ShowTip();
+  // エクスポート...: the table as A4 sheets in a PDF, or whole in a PNG;
+  // 印刷...: the sheets on the printer.
+  void ExportTable();
+  void PrintTable();
 
  private:
   void AddColumns();
