@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "dialogs/day_page_painter.h"
 #include "dialogs/day_page_content.h"
@@ -15,9 +16,9 @@ namespace korvane {
 namespace {
 
 // Painting needs a GUI application, never a display: without a platform
-// chosen by the caller, the offscreen one.
-void EnsureGuiApplication() {
-  if (QGuiApplication::instance()) return;
+// chosen by the caller, the offscreen one.  It ends when the files are
+// written, before the program's own exit.
+std::unique_ptr<QGuiApplication> StartGui() {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Qt's notes about the session (no runtime folder, no session bus) are
   // not ours to report: standard error keeps the tool's own one-line
@@ -29,8 +30,7 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "korvane-print";
   static char* argv[] = {name, nullptr};
-  // Lives until the process ends.
-  new QGuiApplication(argc, argv);
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int WriteFiles(const PagePainting& painting, const ImageRequest& request, QSize pngSize) {
@@ -61,7 +61,7 @@ CFont DefaultFont() {
 }  // namespace
 
 int WriteGridImages(const std::function<GridPage(int, int)>& pageAt, const ImageRequest& request) {
-  EnsureGuiApplication();
+  const std::unique_ptr<QGuiApplication> gui = StartGui();
   const int width = request.width ? request.width : kDefaultGridWidth;
   const int height = request.height ? request.height : kDefaultGridHeight;
   const PagePainting painting = GridPainting(pageAt(width, height), DefaultFont(), SystemColors());
@@ -69,7 +69,7 @@ int WriteGridImages(const std::function<GridPage(int, int)>& pageAt, const Image
 }
 
 int WriteDayImages(const std::function<DayPage(int, int)>& pageAt, const ImageRequest& request) {
-  EnsureGuiApplication();
+  const std::unique_ptr<QGuiApplication> gui = StartGui();
   const int width = request.width ? request.width : kDefaultDayPageRect.width();
   const int height = request.height ? request.height : kDefaultDayPageRect.height();
   const PagePainting painting = DayPainting(pageAt(width, height), DefaultFont(), SystemColors(),
@@ -78,7 +78,7 @@ int WriteDayImages(const std::function<DayPage(int, int)>& pageAt, const ImageRe
 }
 
 int WriteListImages(const ListPage& page, const ImageRequest& request) {
-  EnsureGuiApplication();
+  const std::unique_ptr<QGuiApplication> gui = StartGui();
   const CFont font = DefaultFont();
   std::string error;
   if (!request.pdfPath.empty()) {
