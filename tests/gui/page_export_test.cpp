@@ -250,12 +250,15 @@ TEST_F(PageExportTest, AListIsWrittenOnA4SheetsOrWholeInOneImage) {
   };
   ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_FILE_EXPORT));
   EXPECT_EQ(PdfPages(ReadFile(File("window.pdf"))), 5);
+  // Printed: the pages chosen in the dialog, 2 to 3 of 5.
   onModal_ = [&](QDialog& dialog) {
-    dynamic_cast<QPrintDialog&>(dialog).printer()->setOutputFileName(
-        QString::fromStdString(File("printed.pdf")));
+    QPrinter& printer = *dynamic_cast<QPrintDialog&>(dialog).printer();
+    printer.setOutputFileName(QString::fromStdString(File("printed.pdf")));
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(2, 3);
   };
   ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_FILE_PRINT));
-  EXPECT_EQ(PdfPages(ReadFile(File("printed.pdf"))), 5);
+  EXPECT_EQ(PdfPages(ReadFile(File("printed.pdf"))), 2);
   EXPECT_TRUE(recorder_->messages().empty());
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 
 #include "engine/format.h"
 #include "engine/message_hook.h"
@@ -78,8 +79,17 @@ bool PrintPagesWithDialog(QWidget* owner, std::span<const PagePainting> pages) {
   printer.setPageOrientation(page.Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
   QPrintDialog dialog(&printer, owner);
   dialog.setWindowTitle(QStringLiteral("印刷"));
+  dialog.setMinMax(1, static_cast<int>(pages.size()));
   if (DoModal(dialog) != QDialog::Accepted) return false;
-  if (!PaintOnPagedDevice(printer, pages)) {
+  // The pages the user chose, where a range was chosen.
+  size_t first = 0;
+  size_t last = pages.size();
+  if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+    first = std::min(pages.size(), static_cast<size_t>(printer.fromPage() - 1));
+    last = std::clamp(static_cast<size_t>(printer.toPage()), first, pages.size());
+  }
+  if (first >= last) return false;
+  if (!PaintOnPagedDevice(printer, pages.subspan(first, last - first))) {
     const QString file = printer.outputFileName();
     ShowMessage(file.isEmpty() ? std::string("印刷できません.\nプリンタを使えません.")
                                : Format("%s\n%s", file.toStdString().c_str(),
