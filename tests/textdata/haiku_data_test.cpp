@@ -289,3 +289,27 @@ TEST(HaikuData, EveryPoemIsOneOfTheCandidatePoems) {
     EXPECT_LE(best, std::max<std::size_t>(3, text.size() / 5)) << p.number << " " << p.Text();
   }
 }
+
+// Every day of the year has its poem, no poem stands on two days (an edition's
+// other spelling counts as the same poem), and the eras keep the table's tally.
+TEST(HaikuData, EveryDayHasOnePoemNoneTwiceAndTheErasKeepTheTally) {
+  const auto poems = LoadTable();
+  std::set<int> days;
+  std::map<std::string, int> tally;
+  for (const Poem& p : poems) {
+    days.insert(p.number);
+    ++tally[p.era];
+  }
+  for (int day = 1; day <= 366; ++day) EXPECT_TRUE(days.count(day)) << "no poem for day " << day;
+  const std::map<std::string, int> expected = {{"元禄", 273}, {"貞享", 67}, {"延宝", 14}, {"天和", 7}, {"寛文", 5}};
+  EXPECT_EQ(tally, expected);
+  std::vector<std::u32string> texts;
+  for (const Poem& p : poems) texts.push_back(CodePoints(p.Text()));
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
+      const std::size_t shorter = std::min(texts[i].size(), texts[j].size());
+      EXPECT_GT(EditDistance(texts[i], texts[j]), std::max<std::size_t>(3, shorter / 5))
+          << poems[i].number << " " << poems[i].Text() << " / " << poems[j].number << " " << poems[j].Text();
+    }
+  }
+}
