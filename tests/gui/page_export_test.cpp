@@ -2,10 +2,13 @@
 // エクスポート... and 印刷... on a month grid and on the day calendar.  The
 // files must hold what the windows paint, so each PNG is compared with a
 // grab of the same page painted by its widget.
+#include <QCheckBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
 #include <filesystem>
 #include <regex>
 
@@ -15,6 +18,7 @@
 #include "tool_run.h"
 #include "views/command_ids.h"
 #include "views/grid/month_grid_views.h"
+#include "views/grid/page_commands.h"
 
 namespace shelltest {
 namespace {
@@ -178,7 +182,12 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
   // A name without an extension takes the chosen filter's; the PNG is the
   // window at its own size and pixel ratio.
   std::string offered;
+  QSize offeredPixels;
   onModal_ = [&](QDialog& dialog) {
+    if (auto* size = dynamic_cast<korvane::PngSizeDialog*>(&dialog)) {
+      offeredPixels = size->pixels();
+      return;
+    }
     auto& files = dynamic_cast<QFileDialog&>(dialog);
     offered = files.selectedFiles().value(0).toStdString();
     files.selectNameFilter(QStringLiteral("PNG (*.png)"));
@@ -189,7 +198,29 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
   const QImage written(QString::fromStdString(File("month.png")));
   const QImage window = grid->grab().toImage();
   ASSERT_EQ(written.size(), window.size());
+  EXPECT_EQ(offeredPixels, window.size());
   EXPECT_LT(DifferingShare(written, window), 0.002);
+
+  // A size of the user's: the width typed, the height follows the window's
+  // proportions; unticked, each side is its own, and the window's page is
+  // drawn scaled to fit, centred.
+  onModal_ = [&](QDialog& dialog) {
+    if (auto* size = dynamic_cast<korvane::PngSizeDialog*>(&dialog)) {
+      size->widthBox()->setValue(2 * window.width());
+      EXPECT_EQ(size->heightBox()->value(), 2 * window.height());
+      size->keepRatioBox()->setChecked(false);
+      size->heightBox()->setValue(300);
+      EXPECT_EQ(size->widthBox()->value(), 2 * window.width());
+      QDir().mkpath(QStringLiteral(KORVANE_BINARY_DIR "/screenshots"));
+      size->grab().save(QStringLiteral(KORVANE_BINARY_DIR "/screenshots/png_size_dialog.png"));
+      return;
+    }
+    dynamic_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(File("wide.png")));
+  };
+  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_FILE_EXPORT));
+  const QImage wide(QString::fromStdString(File("wide.png")));
+  EXPECT_EQ(wide.size(), QSize(2 * window.width(), 300));
+  EXPECT_GT(InkShare(wide), 0.01);
 
   // A PDF by its extension, whatever the filter.
   onModal_ = [&](QDialog& dialog) {
@@ -267,6 +298,7 @@ TEST_F(PageExportTest, TheDayCalendarExportsItsPage) {
   dialog.SetDate({2024, 5, 3});
   std::string offered;
   onModal_ = [&](QDialog& files) {
+    if (dynamic_cast<korvane::PngSizeDialog*>(&files)) return;  // the page's own size
     auto& chooser = dynamic_cast<QFileDialog&>(files);
     offered = chooser.selectedFiles().value(0).toStdString();
     chooser.selectFile(QString::fromStdString(File("day.png")));

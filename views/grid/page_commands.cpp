@@ -1,10 +1,17 @@
 #include "views/grid/page_commands.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 #include "engine/format.h"
 #include "engine/message_hook.h"
@@ -16,7 +23,63 @@ namespace {
 const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 const QString kPngFilter = QStringLiteral("PNG (*.png)");
 
+// The size an image of `pngSize` logical pixels at `ratio` has, in pixels.
+QSize PixelSize(QSize pngSize, double ratio) {
+  return QSize(static_cast<int>(std::lround(pngSize.width() * ratio)),
+               static_cast<int>(std::lround(pngSize.height() * ratio)));
+}
+
 }  // namespace
+
+PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("PNG の大きさ"));
+  const QSize offered(std::clamp(pixels.width(), kMinSide, kMaxSide),
+                      std::clamp(pixels.height(), kMinSide, kMaxSide));
+  ratio_ = static_cast<double>(offered.height()) / offered.width();
+  auto makeBox = [this](int value) {
+    auto* box = new QSpinBox(this);
+    box->setRange(kMinSide, kMaxSide);
+    box->setSuffix(QStringLiteral(" px"));
+    box->setValue(value);
+    return box;
+  };
+  width_ = makeBox(offered.width());
+  height_ = makeBox(offered.height());
+  keepRatio_ = new QCheckBox(QStringLiteral("縦横比を保つ(&K)"), this);
+  keepRatio_->setChecked(true);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("幅(&W)"), width_);
+  form->addRow(QStringLiteral("高さ(&H)"), height_);
+  form->addRow(keepRatio_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+  connect(width_, &QSpinBox::valueChanged, this, [this] { Follow(true); });
+  connect(height_, &QSpinBox::valueChanged, this, [this] { Follow(false); });
+  // A new ratio is taken from the sides as they stand when it is ticked again.
+  connect(keepRatio_, &QCheckBox::toggled, this, [this](bool on) {
+    if (on) ratio_ = static_cast<double>(height_->value()) / width_->value();
+  });
+}
+
+QSize PngSizeDialog::pixels() const { return QSize(width_->value(), height_->value()); }
+
+void PngSizeDialog::Follow(bool fromWidth) {
+  if (following_ || !keepRatio_->isChecked()) return;
+  following_ = true;
+  if (fromWidth) {
+    height_->setValue(std::clamp(static_cast<int>(std::lround(width_->value() * ratio_)),
+                                 kMinSide, kMaxSide));
+  } else {
+    width_->setValue(std::clamp(static_cast<int>(std::lround(height_->value() / ratio_)),
+                                kMinSide, kMaxSide));
+  }
+  following_ = false;
+}
 
 QString SuggestedFileName(const std::string& title) {
   QString name = QString::fromStdString(title).simplified();
@@ -60,9 +123,18 @@ bool ExportPagesWithDialog(QWidget* owner, std::span<const PagePainting> pdfPage
     path += u'.' + suffix;
   }
   std::string error;
-  const bool written = suffix == u"png"
-                           ? WritePng(pngPage, path, pngSize, devicePixelRatio, error)
-                           : WritePdf(pdfPages, path, error);
+  bool written = false;
+  if (suffix == u"png") {
+    const QSize offered = PixelSize(pngSize, devicePixelRatio);
+    PngSizeDialog size(offered, owner);
+    const QSize initial = size.pixels();
+    if (DoModal(size) != QDialog::Accepted) return false;
+    const QSize chosen = size.pixels();
+    written = chosen == initial ? WritePng(pngPage, path, pngSize, devicePixelRatio, error)
+                                : WritePng(pngPage, path, chosen, 1.0, error);
+  } else {
+    written = WritePdf(pdfPages, path, error);
+  }
   if (!written) {
     ShowMessage(Format("%s\n%s\n%s", path.toStdString().c_str(), "ファイルに書き出せません.",
                        error.c_str()));

@@ -3,21 +3,49 @@
 // day calendar's page) written to a PDF or PNG file chosen in the standard
 // file dialog, or printed through Qt's print dialog.  Both dialogs run
 // through DoModal, so tests drive them like the program's own.
+#include <QDialog>
 #include <QSize>
 #include <QString>
 #include <string>
 
 #include "views/grid/page_export.h"
 
+class QCheckBox;
+class QSpinBox;
 class QWidget;
 
 namespace korvane {
 
+// "PNG の大きさ": the width and height in pixels of an exported image,
+// offered at the window's own (its size times its pixel ratio), with the
+// page's proportions kept unless the user unticks "縦横比を保つ".
+class PngSizeDialog : public QDialog {
+ public:
+  static constexpr int kMinSide = 16;
+  static constexpr int kMaxSide = 10000;
+  PngSizeDialog(QSize pixels, QWidget* parent = nullptr);
+  QSize pixels() const;
+  QSpinBox* widthBox() const { return width_; }
+  QSpinBox* heightBox() const { return height_; }
+  QCheckBox* keepRatioBox() const { return keepRatio_; }
+
+ private:
+  void Follow(bool fromWidth);
+
+  QSpinBox* width_;
+  QSpinBox* height_;
+  QCheckBox* keepRatio_;
+  double ratio_;  // height over width of the offered size
+  bool following_ = false;
+};
+
 // The standard file dialog over `owner`, then the page as a PDF (one A4
 // page) or a PNG by the chosen file's extension, else by the chosen filter.
-// The PNG is `pngSize` logical pixels at `devicePixelRatio`: the window's
-// own size and sharpness.  A file that cannot be written is reported in a
-// message box with its name and the reason.  The dialog offers
+// A PNG's size is asked in PngSizeDialog, offered at `pngSize` logical
+// pixels times `devicePixelRatio`: kept, the image is the window's own size
+// and sharpness; changed, the same page is drawn scaled to fit it, centred.
+// A file that cannot be written is reported in a message box with its name
+// and the reason.  The dialog offers
 // `suggestedName` (without extension), by default the page's title made a
 // file name.  True when a file was written.
 bool ExportPageWithDialog(QWidget* owner, const PagePainting& page, QSize pngSize,
