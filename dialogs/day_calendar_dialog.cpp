@@ -80,6 +80,9 @@ CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
   place(dayBox_, 65, 230, 25, 15);
   for (korvane::StepBox* box : {yearBox_, monthBox_, dayBox_})
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  yearBox_->FitWidth(QStringLiteral("0000"));
+  monthBox_->FitWidth(QStringLiteral("00"));
+  dayBox_->FitWidth(QStringLiteral("00"));
   startupCheck_ = new QCheckBox(QStringLiteral("起動時に表示(&S)"), this);
   startupCheck_->setObjectName("1011");
   place(startupCheck_, 0, 250, 60, 11);

@@ -103,6 +103,8 @@ std::string YearMonthDialogState::Caption() const {
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include "astro/location_table.h"
 #include "framework/font_maker.h"
@@ -129,6 +131,17 @@ void StepBox::stepBy(int steps) {
 void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
 
 QString StepBox::Text() const { return lineEdit()->text(); }
+
+void StepBox::FitWidth(const QString& widest) {
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  const QFontMetrics metrics(font());
+  // The text with the line edit's margins (two pixels a side), then the
+  // style's frame and arrows around it.
+  const QSize text(metrics.horizontalAdvance(widest) + 4, metrics.height());
+  const int needed = style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this).width();
+  if (needed > width()) resize(needed, height());
+}
 
 }  // namespace korvane
 
@@ -175,6 +188,8 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   monthBox_ = new korvane::StepBox(this);
   monthBox_->setObjectName("1018");
   place(monthBox_, 45, 40, 34, 15);
+  yearBox_->FitWidth(QStringLiteral("0000"));
+  monthBox_->FitWidth(QStringLiteral("閏12"));
 
   okButton_ = new QPushButton(QStringLiteral("OK"), this);
   okButton_->setObjectName("1");

@@ -99,6 +99,10 @@ class StepBox : public QAbstractSpinBox {
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
   void SetText(const QString& text);
   QString Text() const;
+  // Widens the box, keeping its left edge, where `widest` and the up-down
+  // arrows would not fit the width its dialog units give: Qt's arrows and
+  // frame take more room than the classic up-down control did.
+  void FitWidth(const QString& widest);
 
  signals:
   void stepped(int steps);

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include <filesystem>
 
@@ -193,6 +195,37 @@ TEST_F(DayCalendarTest, PicturesOfAHolidayATermDayAndADayWithoutMoonrise) {
     }
     EXPECT_TRUE(yellow) << day.name;
   }
+}
+
+// Every step box shows its widest value whole beside its arrows, and no box
+// runs into the next control, in both dialogs that have them.
+TEST_F(DayCalendarTest, StepBoxesHoldTheirWidestValues) {
+  auto editWidth = [](korvane::StepBox* box) {
+    QStyleOptionSpinBox option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.buttonSymbols = box->buttonSymbols();
+    option.frame = box->hasFrame();
+    return box->style()
+        ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, box)
+        .width();
+  };
+  auto holds = [&](korvane::StepBox* box, const QString& widest) {
+    // The line edit keeps a margin of two pixels on either side of its text.
+    return editWidth(box) - 4 >= box->fontMetrics().horizontalAdvance(widest);
+  };
+  CDayCalendarDialog day;
+  EXPECT_TRUE(holds(day.yearBox(), "2050"));
+  EXPECT_TRUE(holds(day.monthBox(), "12"));
+  EXPECT_TRUE(holds(day.dayBox(), "28"));
+  EXPECT_LT(day.yearBox()->geometry().right(), day.monthBox()->geometry().left());
+  EXPECT_LT(day.monthBox()->geometry().right(), day.dayBox()->geometry().left());
+  EXPECT_LT(day.dayBox()->geometry().right(), day.findChild<QPushButton*>("1")->geometry().left());
+
+  CYearMonthDialog chooser(1, korvane::YearRangeKind::LunarDate, 2033, 13, -1);
+  EXPECT_TRUE(holds(chooser.yearBox(), "2050"));
+  EXPECT_TRUE(holds(chooser.monthBox(), "閏11"));
+  EXPECT_LT(chooser.yearBox()->geometry().right(), chooser.monthBox()->geometry().left());
 }
 
 }  // namespace
