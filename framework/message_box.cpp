@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLayout>
 #include <QMessageBox>
 
 #include "engine/message_hook.h"
@@ -47,6 +48,18 @@ void InstallWindowMessageHandlers() {
 }
 
 int DoModal(QDialog& dialog) {
+  // A dialog whose controls stand at fixed places (no layout) cannot be
+  // resized usefully; fixed, without minimise and maximise buttons, the
+  // window manager leaves its caption the room.
+  if (!dialog.layout()) {
+    dialog.setFixedSize(dialog.size());
+    // A caption and a close box only, as a dialog box over its window has;
+    // a dialog without an owner (the day calendar standing alone) keeps
+    // the buttons of a top-level window.
+    if (!dialog.isVisible() && dialog.parentWidget())
+      dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  }
   if (Runner()) {
     // Copy: the runner may replace itself.
     ModalRunner runner = Runner();

@@ -98,6 +98,8 @@ TEST_F(ListViewTest, EveryListKindOpensFillsAndRefillsAfterTheDialog) {
     onModal_ = [&](QDialog& dialog) {
       auto& chooser = static_cast<CYearMonthDialog&>(dialog);
       dialogMode = chooser.state().mode();
+      // Controls at fixed places: the window is not resizable.
+      EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
       chooser.state().StepYear(yearBefore < lastYear ? 1 : -1);
     };
     ASSERT_TRUE(Frame()->RouteCommand(ID_MONTH_SETTING)) << name;
