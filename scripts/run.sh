@@ -9,8 +9,8 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD_DIR="${KORVANE_BUILD_DIR:-build}"
 case "$BUILD_DIR" in /*) ;; *) BUILD_DIR="$ROOT/$BUILD_DIR" ;; esac
 if [ ! -x "$BUILD_DIR/korvane" ]; then
-  echo "Built the libraries, tests and benchmarks in $BUILD_DIR; the window program is not part of this build yet."
-  exit 0
+  echo "No window program in $BUILD_DIR: it was configured with -DKORVANE_BUILD_GUI=OFF." >&2
+  exit 1
 fi
 # The build writes the text data, converted to Shift-JIS, into
 # $BUILD_DIR/TxtData.  Refresh the program's copies from it, except the
