@@ -19,8 +19,14 @@ struct TipsRect {
 
 // The two white boxes with a black one-pixel border, and the text inside
 // each.  The heading is set at 36 pixels; the body at a height that fits 13
-// lines in its box.  Texts break only at their line breaks.
+// lines in its box.  Texts break only at their line breaks, so the painter
+// lowers a height where the face would be too wide: the heading's until its
+// own text fits, the body's until a body line of the longest kind (66
+// half-width columns) and every line of the text fit, so that every topic's
+// body is set at the same height.
 struct TipsPage {
+  static constexpr int kHeadingColumns = 0;
+  static constexpr int kBodyColumns = 66;
   TipsRect headingBox;
   TipsRect headingText;
   int headingHeight = 0;

@@ -1,10 +1,13 @@
 #include "dialogs/tips_dialog.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
+#include <algorithm>
 
 #include "engine/format.h"
 #include "framework/font_maker.h"
@@ -34,12 +37,29 @@ void DrawBox(QPainter& painter, const korvane::TipsRect& box) {
   painter.drawRect(QRect(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1));
 }
 
-void DrawText(QPainter& painter, const korvane::TipsRect& box, int height, const std::string& text) {
+// The face at `height`, or lower where `columns` half-width characters or
+// a line of `text` would not fit `width`: lines never wrap, so a face
+// wider than the one the file was written for would cut them off.
+QFont FittingFace(int height, int columns, const QString& text, int width) {
+  const QStringList lines = text.split(u'\n');
+  for (;; --height) {
+    const QFont face = FaceAt(height);
+    if (height <= 8) return face;
+    const QFontMetrics metrics(face);
+    int widest = metrics.horizontalAdvance(QString(columns, u'0'));
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    if (widest <= width) return face;
+  }
+}
+
+void DrawText(QPainter& painter, const korvane::TipsRect& box, int height, int columns,
+              const std::string& text) {
   painter.save();
   painter.setClipRect(ToQRect(box));
-  painter.setFont(FaceAt(height));
+  const QString utf16 = QString::fromStdString(text);
+  painter.setFont(FittingFace(height, columns, utf16, box.right - box.left));
   painter.setPen(Qt::black);
-  painter.drawText(ToQRect(box), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+  painter.drawText(ToQRect(box), Qt::AlignLeft | Qt::AlignTop, utf16);
   painter.restore();
 }
 
@@ -111,9 +131,10 @@ void CTipsDlg::paintEvent(QPaintEvent* event) {
   const korvane::TipsPage page = Page();
   QPainter painter(this);
   DrawBox(painter, page.headingBox);
-  DrawText(painter, page.headingText, page.headingHeight, page.heading);
+  DrawText(painter, page.headingText, page.headingHeight, korvane::TipsPage::kHeadingColumns,
+           page.heading);
   DrawBox(painter, page.bodyBox);
-  DrawText(painter, page.bodyText, page.bodyHeight, page.body);
+  DrawText(painter, page.bodyText, page.bodyHeight, korvane::TipsPage::kBodyColumns, page.body);
 }
 
 namespace korvane {

@@ -105,6 +105,28 @@ TEST_F(TipsAndHaiku, TipsDialogWalksTheTopicsAndRemembersTheNextOne) {
   EXPECT_TRUE(recorder_.messages().empty());
 }
 
+TEST_F(TipsAndHaiku, ABodyLineOfTheLongestKindIsShownWhole) {
+  // 66 bytes: 33 double-byte characters.  Lines never wrap, so the face
+  // must be narrow enough for the whole line inside the box.
+  std::string line;
+  for (int i = 0; i < 33; ++i) line += "国";
+  WriteTxtData("onepoint.txt", "1:\n見出し\n" + line + "\n");
+  onModal_ = [](QDialog& dialog) {
+    auto& tips = dynamic_cast<CTipsDlg&>(dialog);
+    const korvane::TipsPage page = tips.Page();
+    const QImage image = tips.grab().toImage();
+    // The rightmost ink of the line's band, inside the box's border.
+    int rightmost = -1;
+    for (int y = page.bodyText.top; y < page.bodyText.top + page.bodyHeight; ++y)
+      for (int x = page.bodyText.left; x < page.bodyBox.right - 1; ++x)
+        if (image.pixelColor(x, y).lightness() < 128) rightmost = std::max(rightmost, x);
+    EXPECT_GT(rightmost, (page.bodyText.left + page.bodyBox.right) / 2);
+    EXPECT_LT(rightmost, page.bodyBox.right - 3) << "the line is cut at the box's edge";
+  };
+  korvane::RunTipsDialog(nullptr);
+  EXPECT_EQ(modals_, 1);
+}
+
 TEST_F(TipsAndHaiku, MissingTipsFileGivesTheMessageAndNoDialog) {
   korvane::RunTipsDialog(nullptr);
   EXPECT_EQ(modals_, 0);
