@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QLayout>
 #include <QMessageBox>
 
 #include "engine/message_hook.h"
@@ -48,18 +47,14 @@ void InstallWindowMessageHandlers() {
 }
 
 int DoModal(QDialog& dialog) {
-  // A dialog whose controls stand at fixed places (no layout) cannot be
-  // resized usefully; fixed, without minimise and maximise buttons, the
-  // window manager leaves its caption the room.
-  if (!dialog.layout()) {
-    dialog.setFixedSize(dialog.size());
-    // A caption and a close box only, as a dialog box over its window has;
-    // a dialog without an owner (the day calendar standing alone) keeps
-    // the buttons of a top-level window.
-    if (!dialog.isVisible() && dialog.parentWidget())
-      dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-  }
+  // A dialog of fixed size over its window (its controls stand at fixed
+  // places) gets a caption and a close box only, as a dialog box has; a
+  // dialog without an owner (the day calendar standing alone) keeps the
+  // buttons of a top-level window.
+  if (!dialog.isVisible() && dialog.parentWidget() &&
+      dialog.minimumSize() == dialog.maximumSize())
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   if (Runner()) {
     // Copy: the runner may replace itself.
     ModalRunner runner = Runner();

@@ -94,7 +94,7 @@ CHelpDialog::CHelpDialog(QWidget* parent) : QDialog(parent) {
   auto place = [&dialogFont](QWidget* widget, int x, int y, int w, int h) {
     widget->setGeometry(korvane::DialogUnitsToPixels(dialogFont, x, y, w, h));
   };
-  resize(korvane::DialogUnitsToPixels(dialogFont, 0, 0, 329, 221).size());
+  setFixedSize(korvane::DialogUnitsToPixels(dialogFont, 0, 0, 329, 221).size());
   setMouseTracking(true);
 
   LogFont logFont = FontMaker::DefaultLogFont();

@@ -1,8 +1,6 @@
 // korvane-print ics: the calendar file as another calendar program reads it.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
@@ -13,25 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "gui/tool_run.h"
+
 namespace {
 
 const std::string kTool = KORVANE_BINARY_DIR "/tools/korvane-print";
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-};
+using korvane::ToolRun;
 
+// The tool's standard error joins its output, in the order written.
 ToolRun Ics(const std::string& arguments) {
-  ToolRun run;
-  FILE* pipe = popen((kTool + " ics " + arguments + " 2>&1").c_str(), "r");
-  if (!pipe) return run;
-  char buffer[65536];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return korvane::RunCommand("(" + kTool + " ics " + arguments + " 2>&1)");
 }
 
 // The content lines, unfolded.

@@ -4,15 +4,16 @@
 #include <string>
 
 #include "engine/format.h"
+#include "views/year_range.h"
 
 namespace korvane {
 namespace {
 
-// The years both day tables compute in full (nine stars need the solar
-// terms of the year before).
-constexpr int kFirstDayTableYear = 1853;
-constexpr int kLastTableYear = 2050;
-// The month table starts at the lunisolar table's first year.
+// Both day tables compute their years in full with the nine-star range
+// (nine stars need the solar terms of the year before).
+YearRange DayTableYears() { return YearRangeOf(YearRangeKind::NineStars); }
+// The month table starts at the lunisolar table's first year and ends with
+// the day tables.
 constexpr int kFirstMonthTableYear = 593;
 // A month table shows at most this many years after its first.
 constexpr int kMonthTableSpan = 100;
@@ -39,7 +40,7 @@ const char* NineStarColumn::Next(int year, int month, int day) {
 
 ListState NOListContent::Clamp(const ListState& shared) const {
   ListState state = shared;
-  state.year = std::clamp(state.year, kFirstDayTableYear, kLastTableYear);
+  state.year = DayTableYears().Clamp(state.year);
   state.month = std::clamp(state.month, 1, 12);
   return state;
 }
@@ -104,7 +105,7 @@ ListPage NOListContent::Page(const ListState& state) {
 
 ListState ONListContent::Clamp(const ListState& shared) const {
   ListState state = shared;
-  state.year = std::clamp(state.year, kFirstDayTableYear, kLastTableYear);
+  state.year = DayTableYears().Clamp(state.year);
   // A month position 13 exists in a leap year only; elsewhere the last month.
   const int months = lunisolar_.HasLeapMonth(state.year) ? 13 : 12;
   state.month = std::clamp(state.month, 1, months);
@@ -159,7 +160,7 @@ ListPage ONListContent::Page(const ListState& state) {
 
 ListState OMListContent::Clamp(const ListState& shared) const {
   ListState state = shared;
-  state.year = std::clamp(state.year, kFirstMonthTableYear, kLastTableYear);
+  state.year = std::clamp(state.year, kFirstMonthTableYear, DayTableYears().max);
   return state;
 }
 
@@ -169,7 +170,7 @@ ListPage OMListContent::Page(const ListState& state) {
   page.columns = {{"年号", 8}, {"年", 4}, {"干支", 6}, {"年日数", 4},
                   {"西暦", 6}, {"月", 4}, {"日", 4}};
   for (int j = 1; j <= 13; ++j) page.columns.push_back({Format("%d", j), 5});
-  const int count = std::min(first + kMonthTableSpan, kLastTableYear) - first + 1;
+  const int count = std::min(first + kMonthTableSpan, DayTableYears().max) - first + 1;
   page.rows.reserve(count);
   for (int y = first; y < first + count; ++y) {
     std::vector<std::string> row;

@@ -5,14 +5,14 @@
 #include <string>
 
 #include "engine/format.h"
+#include "views/year_range.h"
 
 namespace korvane {
 namespace {
 
-// The solar-term formula covers 1851..2051; 2050 keeps every list inside
-// the years its dialog offers.
-constexpr int kFirstTermYear = 1851;
-constexpr int kLastTermYear = 2050;
+// The solar-term formula covers 1851..2051; the solar-term range's 2050
+// keeps every list inside the years its dialog offers.
+YearRange TermYears() { return YearRangeOf(YearRangeKind::SolarTerms); }
 // The seasonal-day list shows at most this many years after its first.
 constexpr int kSeasonListSpan = 100;
 // The era walk covers the years whose era names are fixed.
@@ -21,7 +21,7 @@ constexpr int kLastEraYear = 2019;
 
 ListState ClampToTermYears(const ListState& shared) {
   ListState state = shared;
-  state.year = std::clamp(state.year, kFirstTermYear, kLastTermYear);
+  state.year = TermYears().Clamp(state.year);
   return state;
 }
 
@@ -87,7 +87,7 @@ ListPage MiscSeasonListContent::Page(const ListState& state) {
   ListPage page;
   page.columns = {{"西暦", 5},     {"節分", 5},     {"社日", 5},     {"彼岸の入", 8},
                   {"八十八夜", 8}, {"二百十日", 8}, {"彼岸の入", 8}, {"社日", 5}};
-  const int count = std::min(first + kSeasonListSpan, kLastTermYear) - first + 1;
+  const int count = std::min(first + kSeasonListSpan, TermYears().max) - first + 1;
   for (int y = first; y < first + count; ++y) {
     const auto day = [&](int code) { return terms_.ZassetsuDay(y, code); };
     const int nihyakutoka = day(SolarTermTable::kNihyakutoka);
