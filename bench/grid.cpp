@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "views/grid/month_grid_content.h"
-#include "views/grid/month_grid_kinds.h"
+#include "content/grid/month_grid_content.h"
+#include "content/grid/month_grid_kinds.h"
 
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "views/lists/list_kinds.h"
+#include "content/lists/list_kinds.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <cstdlib>
 
-#include "astro/normal_temperature_table.h"
+#include "textdata/normal_temperature_table.h"
 #include "fuzz/fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

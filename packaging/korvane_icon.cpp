@@ -2,17 +2,17 @@
 // theme folder: PNG files of the usual sizes and one scalable SVG.
 //
 //   korvane-icon OUTPUT-FOLDER
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <cstdio>
 
-#include "shell/icons.h"
+#include "render/icons.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  QGuiApplication app(argc, argv);
   if (argc != 2) {
     std::fprintf(stderr, "usage: korvane-icon OUTPUT-FOLDER\n");
     return 2;

@@ -23,9 +23,9 @@ mkdir -p "$OUT"
 cd "$WORK"
 if command -v xvfb-run >/dev/null 2>&1; then
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$BUILD_DIR/tools/screenshots/korvane-screenshots" "$OUT"
+    "$BUILD_DIR/shell/screenshots/korvane-screenshots" "$OUT"
 else
-  QT_QPA_PLATFORM=offscreen "$BUILD_DIR/tools/screenshots/korvane-screenshots" "$OUT"
+  QT_QPA_PLATFORM=offscreen "$BUILD_DIR/shell/screenshots/korvane-screenshots" "$OUT"
 fi
 "$BUILD_DIR/tools/korvane-print" --today 2024-05-15 CQWeek6View 2024 4 \
   --png "$OUT/korvane-print-CQWeek6View.png" --size 560x400

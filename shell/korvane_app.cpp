@@ -6,15 +6,15 @@
 #include "engine/message_hook.h"
 #include "framework/doc_template.h"
 #include "framework/message_box.h"
-#include "shell/about_dialog.h"
-#include "shell/app_settings.h"
+#include "ui/dialogs/about_dialog.h"
+#include "state/app_settings.h"
 #include "shell/child_frame.h"
-#include "views/command_ids.h"
-#include "shell/display_state.h"
-#include "shell/icons.h"
-#include "shell/korvane_doc.h"
+#include "content/command_ids.h"
+#include "state/display_state.h"
+#include "render/icons.h"
+#include "ui/views/korvane_doc.h"
 #include "shell/main_frame.h"
-#include "shell/shell_dialogs.h"
+#include "ui/dialogs/shell_dialogs.h"
 
 namespace {
 CKorvaneApp* g_app = nullptr;

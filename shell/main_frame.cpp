@@ -17,13 +17,13 @@
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
 #include "framework/view.h"
-#include "shell/app_settings.h"
-#include "views/command_ids.h"
-#include "shell/display_state.h"
-#include "shell/icons.h"
+#include "state/app_settings.h"
+#include "content/command_ids.h"
+#include "state/display_state.h"
+#include "render/icons.h"
 #include "shell/korvane_app.h"
 #include "shell/opening_names.h"
-#include "shell/shell_dialogs.h"
+#include "ui/dialogs/shell_dialogs.h"
 #include "shell/view_kinds.h"
 
 using namespace korvane;

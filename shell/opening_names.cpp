@@ -6,8 +6,8 @@
 #include "engine/eto_cycle.h"
 #include "engine/format.h"
 #include "engine/lunisolar_table.h"
-#include "shell/display_state.h"
-#include "views/view_kind_table.h"
+#include "state/display_state.h"
+#include "content/view_kind_table.h"
 
 namespace korvane {
 namespace {

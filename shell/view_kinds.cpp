@@ -1,10 +1,10 @@
 #include "shell/view_kinds.h"
 
 #include "framework/view.h"
-#include "views/grid/month_grid_views.h"
-#include "views/lists/list_kinds.h"
-#include "views/lists/list_view_ex.h"
-#include "views/lists/annual_view.h"
+#include "ui/views/month_grid_views.h"
+#include "content/lists/list_kinds.h"
+#include "ui/views/list_view_ex.h"
+#include "ui/views/annual_view.h"
 
 ViewFactory ViewFactoryOf(ViewKind kind) {
   if (const korvane::GridKindInfo* grid = korvane::GridKindOfView(kind)) {

@@ -1,6 +1,6 @@
 #pragma once
 // The registry of the 37 view kinds: the fixed facts of each kind are its
-// row in views/view_kind_table.h; here each kind gets the factory that
+// row in content/view_kind_table.h; here each kind gets the factory that
 // makes its window.
 //
 // A kind whose factory is empty is registered all the same, but its opening
@@ -14,7 +14,7 @@
 // makes the view through this factory.
 #include <functional>
 
-#include "views/view_kind_table.h"
+#include "content/view_kind_table.h"
 
 class CView;
 

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "dialogs/day_page_painter.h"
-#include "dialogs/day_page_content.h"
-#include "views/grid/grid_page.h"
-#include "views/grid/page_export.h"
-#include "views/lists/list_sheet_page.h"
+#include "render/day_page_painter.h"
+#include "content/day_page_content.h"
+#include "content/grid/grid_page.h"
+#include "render/page_export.h"
+#include "render/list_sheet_page.h"
 
 namespace korvane {
 namespace {

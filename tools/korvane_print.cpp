@@ -50,18 +50,18 @@
 
 #include "engine/calendar_law.h"
 #include "engine/calendar_names.h"
-#include "dialogs/day_page_content.h"
+#include "content/day_page_content.h"
 #include "engine/format.h"
 #include "engine/message_hook.h"
-#include "views/help_content.h"
+#include "content/help_content.h"
 #include "textdata/haiku_table.h"
 #include "tools/ics_calendar.h"
 #include "tools/image_output.h"
-#include "views/grid/month_grid_content.h"
-#include "views/grid/month_grid_kinds.h"
+#include "content/grid/month_grid_content.h"
+#include "content/grid/month_grid_kinds.h"
 #include "tools/list_printer.h"
-#include "views/lists/list_kinds.h"
-#include "views/year_range.h"
+#include "content/lists/list_kinds.h"
+#include "content/year_range.h"
 
 namespace {
 

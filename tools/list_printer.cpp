@@ -5,8 +5,8 @@
 #include "astro/location_table.h"
 #include "engine/format.h"
 #include "engine/lunisolar_table.h"
-#include "views/lists/list_kinds.h"
-#include "views/year_range.h"
+#include "content/lists/list_kinds.h"
+#include "content/year_range.h"
 
 namespace korvane {
 

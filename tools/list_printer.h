@@ -6,7 +6,7 @@
 
 #include "engine/calendar_law.h"
 #include "tools/image_output.h"
-#include "views/view_kind_table.h"
+#include "content/view_kind_table.h"
 
 namespace korvane {
 

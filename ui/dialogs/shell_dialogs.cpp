@@ -1,0 +1,30 @@
+#include "ui/dialogs/shell_dialogs.h"
+
+#include "ui/dialogs/day_calendar_dialog.h"
+#include "ui/dialogs/tips_dialog.h"
+#include "ui/dialogs/help_dialog.h"
+
+namespace korvane {
+namespace {
+
+// One line per dialog; null until the dialog is built.
+const DayCalendarRunner kDayCalendar = &RunDayCalendarDialog;
+const TipsRunner kTips = &RunTipsDialog;
+const HelpRunner kHelp = &RunHelpDialog;
+
+ShellDialogs& Current() {
+  static ShellDialogs dialogs{kDayCalendar, kTips, kHelp};
+  return dialogs;
+}
+
+}  // namespace
+
+const ShellDialogs& Dialogs() { return Current(); }
+
+ShellDialogs SetDialogs(const ShellDialogs& dialogs) {
+  const ShellDialogs previous = Current();
+  Current() = dialogs;
+  return previous;
+}
+
+}  // namespace korvane

@@ -1,0 +1,166 @@
+#include "ui/dialogs/year_month_dialog.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+
+#include "astro/location_table.h"
+#include "render/font_maker.h"
+#include "state/app_settings.h"
+#include "state/display_state.h"
+
+namespace korvane {
+
+StepBox::StepBox(QWidget* parent) : QAbstractSpinBox(parent) {
+  // The boxes are read-only: only the spin changes them.
+  lineEdit()->setReadOnly(true);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  setAccelerated(false);
+  setKeyboardTracking(false);
+}
+
+void StepBox::stepBy(int steps) {
+  // Qt asks for 10 at once on PageUp/PageDown, Ctrl+arrows and a Ctrl+wheel
+  // turn; the up-down control this box stands for only ever steps by one.
+  if (steps != 0) emit stepped(steps > 0 ? 1 : -1);
+}
+
+void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
+
+QString StepBox::Text() const { return lineEdit()->text(); }
+
+void StepBox::FitWidth(const QString& widest) {
+  QStyleOptionSpinBox option;
+  initStyleOption(&option);
+  const QFontMetrics metrics(font());
+  // The text with the line edit's margins (two pixels a side), then the
+  // style's frame and arrows around it.
+  const QSize text(metrics.horizontalAdvance(widest) + 4, metrics.height());
+  const int needed = style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this).width();
+  if (needed > width()) resize(needed, height());
+}
+
+}  // namespace korvane
+
+using korvane::YearMonthDialogState;
+
+CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, int year, int month, int presetArea,
+                                   QWidget* parent)
+    : QDialog(parent), state_(mode, rangeKind, year, month, presetArea) {
+  const QFont font = korvane::DialogFont();
+  setFont(font);
+  auto place = [&font](QWidget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h));
+  };
+
+  placeLabel_ = new QLabel(QStringLiteral("地域名"), this);
+  placeLabel_->setObjectName("1014");
+  place(placeLabel_, 0, 10, 30, 10);
+
+  placeList_ = new QComboBox(this);
+  placeList_->setObjectName("1025");
+  // A drop-down whose text field shows the current place; the list is where
+  // a place is picked, so the field itself takes no typing.
+  placeList_->setEditable(true);
+  placeList_->lineEdit()->setReadOnly(true);
+  placeList_->setInsertPolicy(QComboBox::NoInsert);
+  placeList_->setMaxVisibleItems(12);
+  {
+    QRect r = korvane::DialogUnitsToPixels(font, 30, 5, 50, 60);
+    r.setHeight(placeList_->sizeHint().height());
+    placeList_->setGeometry(r);
+  }
+
+  yearLabel_ = new QLabel(QStringLiteral("年"), this);
+  yearLabel_->setObjectName("1042");
+  place(yearLabel_, 0, 30, 35, 10);
+  monthLabel_ = new QLabel(QStringLiteral("月"), this);
+  monthLabel_->setObjectName("1029");
+  place(monthLabel_, 45, 30, 35, 10);
+
+  // Each box and its up-down control form one widget spanning both.
+  yearBox_ = new korvane::StepBox(this);
+  yearBox_->setObjectName("1016");
+  place(yearBox_, 0, 40, 34, 15);
+  monthBox_ = new korvane::StepBox(this);
+  monthBox_->setObjectName("1018");
+  place(monthBox_, 45, 40, 34, 15);
+  yearBox_->FitWidth(QStringLiteral("0000"));
+  monthBox_->FitWidth(QStringLiteral("閏12"));
+
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName("1");
+  okButton_->setDefault(true);
+  okButton_->setAutoDefault(true);
+  place(okButton_, 0, 60, 35, 14);
+  cancelButton_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+  cancelButton_->setObjectName("2");
+  cancelButton_->setAutoDefault(false);
+  place(cancelButton_, 45, 60, 35, 14);
+
+  const QRect client = korvane::DialogUnitsToPixels(font, 0, 0, 83, 75);
+  setFixedSize(client.width(), client.height());
+
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(yearBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    state_.StepYear(steps);
+    Refresh();
+  });
+  connect(monthBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    state_.StepMonth(steps);
+    Refresh();
+  });
+  connect(placeList_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+    if (index >= 0) state_.ChoosePlace(index);
+  });
+
+  // Initialisation: the month text, the place list in mode 20, the controls
+  // the mode hides, the caption and the shared place.
+  state_.Initialise(AreaCode);
+  if (state_.ShowsPlace()) {
+    LocationTable places;
+    for (int i = 0; i < places.PlaceCount(); ++i)
+      placeList_->addItem(QString::fromUtf8(places.PlaceName(i)));
+    placeList_->setCurrentIndex(-1);
+    placeList_->setEditText(QString::fromUtf8(places.PlaceName(state_.area())));
+  }
+  if (!state_.ShowsMonth()) {
+    monthBox_->hide();
+    monthLabel_->hide();
+  }
+  if (!state_.ShowsPlace()) {
+    placeLabel_->hide();
+    placeList_->hide();
+  }
+  setWindowTitle(QString::fromStdString(state_.Caption()));
+  Refresh();
+}
+
+CYearMonthDialog::~CYearMonthDialog() = default;
+
+void CYearMonthDialog::Refresh() {
+  yearBox_->SetText(QString::number(state_.year()));
+  monthBox_->SetText(QString::fromStdString(state_.monthText()));
+}
+
+void CYearMonthDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Centred over the owner window.
+  if (QWidget* owner = parentWidget()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->window()->frameGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void CYearMonthDialog::accept() {
+  // A place picked from the list is the new observing place at once.
+  if (state_.Accept(placeList_->currentIndex())) AppSettings::Instance().SetAreaCode(state_.area());
+  QDialog::accept();
+}

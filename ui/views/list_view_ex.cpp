@@ -1,0 +1,303 @@
+#include "ui/views/list_view_ex.h"
+
+#include <QEvent>
+#include <algorithm>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+#include "engine/calendar_names.h"
+#include "render/font_maker.h"
+#include "framework/message_box.h"
+#include "framework/wait_cursor.h"
+#include "state/app_settings.h"
+#include "state/display_state.h"
+#include "ui/dialogs/shell_dialogs.h"
+#include "ui/dialogs/year_month_dialog.h"
+#include "content/command_ids.h"
+#include "ui/page_commands.h"
+#include "content/lists/list_kinds.h"
+#include "render/list_sheet_page.h"
+
+namespace korvane {
+namespace {
+
+// Space kept free beside a cell's text: the first column's text is inset by
+// 2 pixels on each side, the others' by 6, and a text counts as fitting
+// only with that much (4 or 12 pixels) to spare.
+constexpr int kFirstInset = 2;
+constexpr int kCellInset = 6;
+
+// Draws one cell's text: shortened to the column, single line, vertically
+// centred, without clipping; the row's background is already drawn.
+class ReportCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty()) return;
+    const int inset = index.column() == 0 ? kFirstInset : kCellInset;
+    const QFontMetrics metrics(option.font);
+    const QString shown =
+        ReportList::ShortenToFit(text, metrics, option.rect.width(), 2 * inset);
+    int align = Qt::AlignLeft;
+    // A column's own alignment holds only for text that fits whole.
+    if (shown == text) {
+      const int columnAlign = index.data(Qt::TextAlignmentRole).toInt();
+      if (columnAlign & Qt::AlignRight) align = Qt::AlignRight;
+      if (columnAlign & Qt::AlignHCenter) align = Qt::AlignHCenter;
+    }
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->save();
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(option.rect.adjusted(inset, 0, -inset, 0),
+                      align | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, shown);
+    painter->restore();
+  }
+};
+
+}  // namespace
+
+ReportList::ReportList(QWidget* parent) : QTreeWidget(parent) {
+  setRootIsDecorated(false);
+  setItemsExpandable(false);
+  setUniformRowHeights(true);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setAllColumnsShowFocus(true);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSortingEnabled(false);
+  setItemDelegate(new ReportCellDelegate(this));
+  header()->setStretchLastSection(false);
+  header()->setSectionsClickable(false);
+  header()->setSectionsMovable(false);
+  header()->setSectionResizeMode(QHeaderView::Interactive);
+  header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+QString ReportList::ShortenToFit(const QString& text, const QFontMetrics& metrics, int width,
+                                 int offset) {
+  if (text.isEmpty() || metrics.horizontalAdvance(text) + offset <= width) return text;
+  const QString dots = QStringLiteral("...");
+  QString kept = text;
+  // Whole characters come off the end; a surrogate pair is one character.
+  while (kept.size() > 1 && metrics.horizontalAdvance(kept + dots) + offset > width) {
+    int cut = kept.size() - 1;
+    if (cut > 0 && kept.at(cut).isLowSurrogate() && kept.at(cut - 1).isHighSurrogate()) --cut;
+    if (cut == 0) break;
+    kept.truncate(cut);
+  }
+  return kept + dots;
+}
+
+void ReportList::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+  // The selected row's highlight runs on to the right edge of the window,
+  // past the last column.
+  const bool selected = selectionModel() && selectionModel()->isSelected(index);
+  const QRect full(0, option.rect.top(), std::max(viewport()->width(), option.rect.right() + 1),
+                   option.rect.height());
+  painter->fillRect(full, palette().color(selected ? QPalette::Highlight : QPalette::Base));
+  QTreeWidget::drawRow(painter, option, index);
+}
+
+bool ReportList::viewportEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      // The mouse selects nothing; a right press asks for 月の設定.
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::RightButton && event->type() == QEvent::MouseButtonPress)
+        emit rightPressed();
+      setFocus(Qt::MouseFocusReason);
+      return true;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+      return true;
+    default:
+      return QTreeWidget::viewportEvent(event);
+  }
+}
+
+}  // namespace korvane
+
+using korvane::ListState;
+
+CListViewEx::CListViewEx(ViewKind kind)
+    : info_(&ViewKindInfoOf(kind)),
+      content_(korvane::MakeListContent(kind, CurrentLaw)),
+      list_(new korvane::ReportList(this)) {
+  setObjectName(QString::fromUtf8(info_->className));
+  SetResourceId(info_->resourceId);
+  SetClientWidget(list_);
+  if (info_->HasDialog()) {
+    HandleCommand(korvane::ID_MONTH_SETTING, [this] { ChooseMonth(); });
+    if (info_->dialogMode == korvane::kModeMonthAndPlace)
+      HandleCommand(korvane::ID_AREA_SETTING, [this] { ChooseMonth(); });
+    connect(list_, &korvane::ReportList::rightPressed, this, &CListViewEx::ChooseMonth);
+  }
+  if (info_->tipTopic != 0) HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
+  HandleCommand(korvane::ID_FILE_EXPORT, [this] { ExportTable(); });
+  HandleCommand(korvane::ID_FILE_PRINT, [this] { PrintTable(); });
+}
+
+CListViewEx::~CListViewEx() = default;
+
+bool CListViewEx::OnCreate() {
+  korvane::CWaitCursor wait;
+  if (!content_) return false;
+  // The list writes in the fixed-pitch gothic at the platform's size.  Its
+  // columns are measured, as a device context freshly made for the window
+  // measures them, in the larger fixed-pitch system font: half as large
+  // again as the list's own, which leaves each column the room its text
+  // and the cell insets need.
+  QFont font = FontMaker::ToQFont(FontMaker::DefaultLogFont());
+  font.setPointSizeF(QFont().pointSizeF());
+  list_->setFont(font);
+  QFont systemFont = font;
+  systemFont.setPointSizeF(font.pointSizeF() * 1.5);
+  charWidth_ = std::max(1, QFontMetrics(systemFont).averageCharWidth());
+
+  // The shared display values the kind starts from, clamped by the kind.
+  ListState shared;
+  CalendarNames calendar;
+  shared.todayDay = calendar.Today(shared.todayYear, shared.todayMonth);
+  const MonthOfYear* month = info_->shared == SharedMonth::Gregorian   ? &DisplayMonth
+                             : info_->shared == SharedMonth::Lunisolar ? &LunarDisplayMonth
+                                                                       : nullptr;
+  shared.year = month ? month->year : shared.todayYear;
+  shared.month = month ? month->month : shared.todayMonth;
+  shared.place = AreaCode;
+  state_ = content_->Clamp(shared);
+  page_ = content_->Page(state_);
+  AddColumns();
+  return true;
+}
+
+void CListViewEx::OnInitialUpdate() {
+  korvane::CWaitCursor wait;
+  CView::OnInitialUpdate();
+  InsertBlankRows();
+  FillRows();
+}
+
+void CListViewEx::AddColumns() {
+  list_->setColumnCount(static_cast<int>(page_.columns.size()));
+  QStringList headers;
+  for (const korvane::ListColumn& column : page_.columns) headers << QString::fromStdString(column.header);
+  list_->setHeaderLabels(headers);
+  for (size_t i = 0; i < page_.columns.size(); ++i)
+    list_->setColumnWidth(static_cast<int>(i), page_.columns[i].widthChars * charWidth_);
+}
+
+void CListViewEx::InsertBlankRows() {
+  QList<QTreeWidgetItem*> rows;
+  rows.reserve(static_cast<int>(page_.rows.size()));
+  for (size_t i = 0; i < page_.rows.size(); ++i) rows << new QTreeWidgetItem;
+  list_->addTopLevelItems(rows);
+}
+
+void CListViewEx::FillRows() {
+  korvane::CWaitCursor wait;
+  const int count = list_->topLevelItemCount();
+  for (int r = 0; r < count && r < static_cast<int>(page_.rows.size()); ++r) {
+    QTreeWidgetItem* item = list_->topLevelItem(r);
+    const std::vector<std::string>& cells = page_.rows[r];
+    for (size_t c = 0; c < cells.size() && c < page_.columns.size(); ++c)
+      item->setText(static_cast<int>(c), QString::fromStdString(cells[c]));
+  }
+  // The title comes last, once every cell is in.
+  SetTitle(page_.title);
+}
+
+void CListViewEx::Refill() {
+  korvane::CWaitCursor wait;
+  list_->clear();
+  page_ = content_->Page(state_);
+  InsertBlankRows();
+  FillRows();
+}
+
+void CListViewEx::OnLawChanged() {
+  // The rows are remade with the new rules where the user left them: the
+  // same row stays current and the list keeps its scroll position (a
+  // holiday list may have gained or lost rows, so both are clamped).
+  content_ = korvane::MakeListContent(info_->kind, CurrentLaw);
+  const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
+  const int scroll = list_->verticalScrollBar()->value();
+  Refill();
+  const int rows = list_->topLevelItemCount();
+  if (row >= 0 && rows > 0) list_->setCurrentItem(list_->topLevelItem(std::min(row, rows - 1)));
+  // The new rows are laid out now, so the scroll range fits them.
+  list_->doItemsLayout();
+  list_->verticalScrollBar()->setValue(scroll);
+  CView::OnLawChanged();
+}
+
+void CListViewEx::SetState(const ListState& state) {
+  state_ = content_->Clamp(state);
+  Refill();
+}
+
+void CListViewEx::ChooseMonth() {
+  const ViewKindInfo& kind = info();
+  if (!kind.HasDialog()) return;
+  const bool place = kind.dialogMode == korvane::kModeMonthAndPlace;
+  const bool yearOnly =
+      kind.dialogMode == korvane::kModeGregorianYear || kind.dialogMode == korvane::kModeLunarYear;
+  // The rise/set tables take the shared place again before they ask.
+  if (place) state_.place = AreaCode;
+  CYearMonthDialog dialog(kind.dialogMode, kind.rangeKind, state_.year, yearOnly ? 0 : state_.month,
+                          place ? state_.place : -1, this);
+  if (korvane::DoModal(dialog) != QDialog::Accepted) return;
+  ListState chosen = state_;
+  chosen.year = dialog.year();
+  if (!yearOnly) chosen.month = dialog.month();
+  if (place) chosen.place = dialog.area();
+  // The next view opens where this one now stands: the dialog's values go
+  // to the shared display state as they were chosen.
+  if (MonthOfYear* shared = kind.shared == SharedMonth::Gregorian   ? &DisplayMonth
+                            : kind.shared == SharedMonth::Lunisolar ? &LunarDisplayMonth
+                                                                    : nullptr) {
+    shared->year = chosen.year;
+    if (!yearOnly) shared->month = chosen.month;
+  }
+  if (place) AreaCode = chosen.place;
+  SetState(chosen);
+}
+
+namespace {
+
+std::vector<korvane::PagePainting> Sheets(const korvane::ListPage& page, int rowsPerSheet,
+                                          const QPalette& palette) {
+  CFont font;
+  font.CreateFontIndirect(FontMaker::DefaultLogFont());
+  return korvane::SheetPaintings(korvane::ListSheets(page, rowsPerSheet), font,
+                                 korvane::GridSystemColors::FromPalette(palette));
+}
+
+}  // namespace
+
+void CListViewEx::ExportTable() {
+  const std::vector<korvane::PagePainting> sheets =
+      Sheets(page_, korvane::RowsPerA4Sheet(page_), palette());
+  const std::vector<korvane::PagePainting> whole = Sheets(page_, 0, palette());
+  const korvane::PagePainting& image = whole.front();
+  korvane::ExportPagesWithDialog(this, sheets, image, QSize(image.width, image.height),
+                                 devicePixelRatioF());
+}
+
+void CListViewEx::PrintTable() {
+  korvane::PrintPagesWithDialog(this, Sheets(page_, korvane::RowsPerA4Sheet(page_), palette()));
+}
+
+void CListViewEx::ShowTip() {
+  AppSettings::Instance().SetOnePoint(info().tipTopic);
+  if (korvane::TipsRunner tips = korvane::Dialogs().tips) tips(this);
+}
