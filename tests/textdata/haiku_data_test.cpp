@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/calendar_names.h"
+#include "engine/solar_term_table.h"
 #include "textdata/haiku_commentary_reader.h"
 
 namespace {
@@ -310,6 +312,86 @@ TEST(HaikuData, EveryDayHasOnePoemNoneTwiceAndTheErasKeepTheTally) {
       const std::size_t shorter = std::min(texts[i].size(), texts[j].size());
       EXPECT_GT(EditDistance(texts[i], texts[j]), std::max<std::size_t>(3, shorter / 5))
           << poems[i].number << " " << poems[i].Text() << " / " << poems[j].number << " " << poems[j].Text();
+    }
+  }
+}
+
+// A poem stands on the day whose season its season word names: by the solar
+// terms in force on that day (立春..立夏 spring and so on) in some year of
+// this century, since a season's first day moves by a day between years and
+// the haiku of a day of the year moves with the leap day.  New Year words
+// belong to the first half of January, words of the year's end to December,
+// the plum to early spring and wisteria and words of a season's going to its
+// last two terms.  The leap day's 姥桜
+// is the one row that the table fixes against its day.
+TEST(HaikuData, EverySeasonWordSuitsTheDayItStandsOn) {
+  std::vector<std::string> problems;
+  const auto entries = LoadCommentary(&problems);
+  ASSERT_EQ(entries.size(), 366u);
+  const SolarTermTable terms;
+  // The term in force on day `dayOfYear` of `year`: the last one on or before
+  // it, or the previous December's 冬至.
+  const auto termInForce = [&terms](int year, int dayOfYear) {
+    int best = 0, bestDay = -1;
+    for (int i = 0; i < SolarTermTable::kTermCount; ++i) {
+      int month = 0, weekday = 0;
+      const int day = terms.TermDate(year, i, month, weekday);
+      const int termDay = CalendarNames::DayOfYear(year, month, day);
+      if (termDay <= dayOfYear && termDay > bestDay) best = i, bestDay = termDay;
+    }
+    return best;
+  };
+  const auto seasonOfTerm = [](int term) -> std::string {
+    return term >= 3 && term <= 8 ? "春" : term >= 9 && term <= 14 ? "夏" : term >= 15 && term <= 20 ? "秋" : "冬";
+  };
+  // Words narrower than their season: a part of the word, the season it
+  // narrows, and where its day must lie (the terms in force in some year, and
+  // the day of a common year).
+  struct Narrow {
+    const char* part;
+    const char* season;
+    std::set<int> terms;  // empty: any term
+    int firstDay, lastDay;
+  };
+  const std::set<int> earlySpring{3, 4, 5, 6}, lateSpring{7, 8}, lateAutumn{19, 20};
+  const Narrow narrow[] = {{"年忘", "冬", {}, 335, 365},          {"年の暮", "冬", {}, 335, 365},
+                           {"年暮", "冬", {}, 335, 365},          {"煤", "冬", {}, 335, 365},
+                           {"師走", "冬", {}, 335, 365},          {"臘月", "冬", {}, 335, 365},
+                           {"晦日", "冬", {}, 335, 365},          {"梅", "春", earlySpring, 1, 365},
+                           {"藤", "春", lateSpring, 1, 365},      {"行く春", "春", lateSpring, 1, 365},
+                           {"行く秋", "秋", lateAutumn, 1, 365},  {"秋深", "秋", lateAutumn, 1, 365},
+                           {"秋暮", "秋", lateAutumn, 1, 365}};
+  const std::regex line(R"((.*)\((春|夏|秋|冬|新年|無季)\))");
+  for (int number = 1; number <= 365; ++number) {
+    const auto it = entries.find(number);
+    if (it == entries.end()) continue;  // the commentary test names it
+    std::smatch m;
+    if (!std::regex_match(it->second.seasonWord, m, line)) {
+      ADD_FAILURE() << number << ": the season word line is not one word and its season: " << it->second.seasonWord;
+      continue;
+    }
+    const std::string word = m[1], season = m[2];
+    EXPECT_EQ(word.empty(), season == "無季") << number << ": " << it->second.seasonWord;
+    std::set<std::string> seasons;
+    std::set<int> termsInForce;
+    for (int year = 2000; year <= 2050; ++year) {
+      const int term = termInForce(year, number - 1);
+      termsInForce.insert(term);
+      seasons.insert(seasonOfTerm(term));
+    }
+    const std::string where = std::to_string(number) + " " + it->second.seasonWord;
+    if (season == "新年") {
+      EXPECT_LE(number, 15) << where << " stands after the first half of January";
+    } else if (season != "無季") {
+      EXPECT_TRUE(seasons.count(season)) << where << " stands on a day of another season";
+    }
+    for (const Narrow& n : narrow) {
+      if (season != n.season || word.find(n.part) == std::string::npos) continue;
+      EXPECT_TRUE(number >= n.firstDay && number <= n.lastDay) << where << " stands outside the month it names";
+      if (n.terms.empty()) continue;
+      bool inTime = false;
+      for (int term : termsInForce) inTime = inTime || n.terms.count(term);
+      EXPECT_TRUE(inTime) << where << " stands outside the part of its season it names";
     }
   }
 }
