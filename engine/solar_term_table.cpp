@@ -48,7 +48,7 @@ constexpr TermRow kTerms[SolarTermTable::kTermCount] = {
 constexpr const char* kDescriptions[SolarTermTable::kTermCount] = {
     "この日は太陽が黄道の南端を通るので、北半球では一年中で最\n"
     "も昼の短い日となり、寒気も厳しさを増す。\n"
-    "毎年十二月二十に日頃である。",
+    "毎年十二月二十二日頃である。",
     "陰気深く寒冷一段と厳しくなるので小寒と言う。\n"
     "俗にこの日を寒の入りと言う。\n"
     "毎年一月六日頃である。",
@@ -74,7 +74,7 @@ constexpr const char* kDescriptions[SolarTermTable::kTermCount] = {
     "春の太陽強さを増すこの頃の雨は、五穀の成長に天の慈雨\n"
     "と言う意味で穀雨と言う。\n"
     "毎年四月二十日頃である。",
-    "太陽の光熱いよいよ強く、夏の気木ち昇る\n"
+    "太陽の光熱いよいよ強く、夏の気立ち昇る\n"
     "と言う意味で立夏と言う。\n"
     "毎年五月六日頃である。",
     "光熱ともに旺盛となり、陽気天地に満る\n"
