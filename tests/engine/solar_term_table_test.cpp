@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include "engine/calendar_names.h"
@@ -253,43 +254,21 @@ TEST(SolarTermTable, NamesAndTextsWithSafeIndexes) {
 }
 
 // The last line of every description gives the term's usual date in kanji
-// numerals; it must read as a date, name the term's month, and lie within a
-// day of the computed date in some year of this century.
+// numerals, within a day of the computed date in some year of this century.
 TEST(SolarTermTable, EveryDescriptionGivesTheTermsUsualDate) {
   const SolarTermTable table;
-  const std::string digits[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
-  // "十二" = 12, "二十二" = 22, "六" = 6; -1 for anything else.
-  const auto kanjiNumber = [&digits](std::string text) {
-    const auto digit = [&](std::string& t) {
-      for (int d = 0; d < 9; ++d) {
-        if (t.rfind(digits[d], 0) == 0) {
-          t.erase(0, digits[d].size());
-          return d + 1;
-        }
-      }
-      return 0;
-    };
-    int value = digit(text);
-    if (text.rfind("十", 0) == 0) {
-      text.erase(0, std::string("十").size());
-      value = (value == 0 ? 1 : value) * 10 + digit(text);
-    }
-    return text.empty() && value > 0 ? value : -1;
+  const char* digits[] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  const auto kanji = [&digits](int n) {
+    return (n >= 20 ? std::string(digits[n / 10]) : std::string()) + (n >= 10 ? "十" : "") + digits[n % 10];
   };
-  const std::string head = "毎年", tail = "日頃である。";
   for (int i = 0; i < SolarTermTable::kTermCount; ++i) {
     const std::string text = table.TermDescription(i);
-    const std::string last = text.substr(text.rfind('\n') + 1);
-    const std::size_t monthMark = last.find("月");
-    ASSERT_TRUE(last.rfind(head, 0) == 0 && monthMark != std::string::npos &&
-                last.size() > tail.size() && last.compare(last.size() - tail.size(), tail.size(), tail) == 0)
-        << i << ": " << last;
-    const int month = kanjiNumber(last.substr(head.size(), monthMark - head.size()));
-    const std::size_t dayStart = monthMark + std::string("月").size();
-    const int day = kanjiNumber(last.substr(dayStart, last.size() - tail.size() - dayStart));
-    EXPECT_EQ(month, SolarTermTable::TermMonth(i)) << i << ": " << last;
-    bool near = false;
-    for (int year = 2000; year <= 2050; ++year) near = near || std::abs(TermDateOf(table, year, i).day - day) <= 1;
-    EXPECT_TRUE(near) << i << ": " << last;
+    std::set<std::string> usual;
+    for (int year = 2000; year <= 2050; ++year) {
+      const int day = TermDateOf(table, year, i).day;
+      for (int d = day - 1; d <= day + 1; ++d)
+        usual.insert("毎年" + kanji(SolarTermTable::TermMonth(i)) + "月" + kanji(d) + "日頃である。");
+    }
+    EXPECT_TRUE(usual.count(text.substr(text.rfind('\n') + 1))) << i << ": " << text;
   }
 }
