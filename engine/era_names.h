@@ -9,6 +9,12 @@
 // As first published the table ends with 平成, carried to 2051 (平成 63).
 // Under the current law 令和 follows from 2019: like 大正 (1912) and 平成
 // (1989), the lunisolar year of the change carries the new era as a whole.
+// The current law also spells every era in its standard form (享保, 寛喜,
+// 斉衡, 永万 ...) where the published list has its own spellings (亨保,
+// 嘉喜, 斉衛, 永萬 ...); the published rules keep those.
+//
+// The day an era began, and the eras of the two courts, are the business of
+// engine/era_days.h; the years here are the year-level views' one era a year.
 #include "engine/calendar_law.h"
 
 class EraNames {
@@ -23,6 +29,8 @@ class EraNames {
   // By era index, 0 = 推古 .. 237 = 平成 (238 = 令和 under the current law).
   // An index outside gives "" / 0.
   static const char* Name(int index, CalendarLaw law = CalendarLaw::AsPublished);
+  // The spelling of an era, given in its standard form, under `law`.
+  static const char* Spelling(const char* standardName, CalendarLaw law);
   static int FirstYear(int index, CalendarLaw law = CalendarLaw::AsPublished);
   // The era year of the era's first carried year (1, but 4 for 明徳).
   static int FirstEraYear(int index, CalendarLaw law = CalendarLaw::AsPublished);
