@@ -421,10 +421,26 @@ WarekiDate EraDays::Wareki(const EraInForce& era, long jdn) const {
   return {era.era, era.eraYear, month, leap, l.day};
 }
 
+std::string EraDays::EraYearText(const EraInForce& era) const {
+  if (era.era < 0 || era.era >= EraCount()) return "";
+  return std::string(EraName(era.era)) + YearText(era.eraYear) + "年";
+}
+
+std::string EraDays::EraYearsOn(long jdn) const {
+  std::string text;
+  for (const EraInForce& era : ErasOn(jdn)) {
+    if (!text.empty()) text += "・";
+    if (era.court == Court::North) text += "北朝";
+    if (era.court == Court::South) text += "南朝";
+    text += EraYearText(era);
+  }
+  return text;
+}
+
 std::string EraDays::WarekiText(const WarekiDate& date) const {
   if (date.era < 0 || date.era >= EraCount()) return "";
-  return korvane::Format("%s%s年%s%d月%d日", EraName(date.era), YearText(date.eraYear).c_str(),
-                         date.leap ? "閏" : "", date.month, date.day);
+  return EraYearText({date.era, date.eraYear, Court::Both}) +
+         korvane::Format("%s%d月%d日", date.leap ? "閏" : "", date.month, date.day);
 }
 
 long EraDays::FromWareki(const WarekiDate& date, std::string* message) const {

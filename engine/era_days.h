@@ -85,6 +85,11 @@ class EraDays {
 
   // The 和暦 date of a day in the given era count (one of ErasOn(jdn)).
   WarekiDate Wareki(const EraInForce& era, long jdn) const;
+  // "令和元年", "平成31年"; "" for no era.
+  std::string EraYearText(const EraInForce& era) const;
+  // The era years of a day as a title names them: "令和元年", and in
+  // 1331..1392 where the courts differ "北朝建武3年・南朝延元元年".
+  std::string EraYearsOn(long jdn) const;
   // "天保3年閏11月5日", "令和元年5月1日"; "" for a date with no era.
   std::string WarekiText(const WarekiDate& date) const;
 

@@ -137,6 +137,8 @@ TEST(EraDays, KnownDays) {
       {"2051-12-31", "和暦=令和33年12月31日"},
   };
   for (const auto& day : days) EXPECT_EQ(WarekiLines(Parse(day.text)), day.wareki) << day.text;
+  EXPECT_EQ(Eras().EraYearsOn(Parse("旧1336-02-29")), "北朝建武3年・南朝延元元年");
+  EXPECT_EQ(Eras().EraYearsOn(Parse("1989-01-08")), "平成元年");
 
   // The full record of the example, in its order.
   const EraDays& eras = Eras();
