@@ -1,5 +1,6 @@
 #include "engine/date_conversion.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "engine/calendar_names.h"
@@ -12,8 +13,45 @@ namespace {
 
 constexpr const char* kRangeMessage = "593年2月9日から2051年12月31日までの日だけを変換できます";
 
-// Full-width digits and signs as their ASCII forms, spaces dropped, and the
-// quotation marks around the whole taken off.
+// Old documents write numbers in kanji: 三, 十一, 廿五, 一八三二.  A run of
+// them becomes its ASCII number; "" when `text` does not start with one.
+std::string KanjiNumber(std::string_view text, size_t& length) {
+  static constexpr std::string_view kDigits[] = {"〇", "一", "二", "三", "四",
+                                                 "五", "六", "七", "八", "九"};
+  std::vector<int> digits;  // 0..9, or 10 for 十, 20 for 廿, 30 for 卅
+  length = 0;
+  for (;;) {
+    const std::string_view rest = text.substr(length);
+    int digit = -1;
+    for (int d = 0; d < 10; ++d)
+      if (rest.starts_with(kDigits[d])) digit = d;
+    if (rest.starts_with("十")) digit = 10;
+    if (rest.starts_with("廿")) digit = 20;
+    if (rest.starts_with("卅")) digit = 30;
+    if (digit < 0) break;
+    digits.push_back(digit);
+    length += 3;
+  }
+  if (digits.empty()) return {};
+  int value = 0;
+  const auto tens = std::find_if(digits.begin(), digits.end(), [](int d) { return d >= 10; });
+  if (tens == digits.end()) {
+    for (int d : digits) value = value * 10 + d;  // 一八三二
+  } else if (tens - digits.begin() <= 1 && digits.end() - tens <= 2) {
+    // 十, 二十, 十一, 二十五, 廿五; anything else is left for the reader to refuse.
+    const int multiplier = tens == digits.begin() ? 1 : digits.front();
+    value = (*tens == 10 ? multiplier * 10 : *tens) + (tens + 1 != digits.end() ? *(tens + 1) : 0);
+    if (*tens != 10 && tens != digits.begin()) return {};
+    if (tens + 1 != digits.end() && *(tens + 1) >= 10) return {};
+  } else {
+    return {};
+  }
+  return std::to_string(value);
+}
+
+// Full-width digits and signs as their ASCII forms, kanji numbers as ASCII
+// ones (正月 as 1月, 朔日 as 1日), spaces dropped, and the quotation marks
+// around the whole taken off.
 std::string Normalize(std::string_view text) {
   std::string out;
   for (size_t i = 0; i < text.size();) {
@@ -34,6 +72,23 @@ std::string Normalize(std::string_view text) {
     }
     if (text.substr(i, 3) == "　") {  // ideographic space
       i += 3;
+      continue;
+    }
+    if (text.substr(i).starts_with("正月")) {
+      out += "1月";
+      i += 6;
+      continue;
+    }
+    if (text.substr(i).starts_with("朔日")) {
+      out += "1日";
+      i += 6;
+      continue;
+    }
+    size_t length = 0;
+    const std::string number = KanjiNumber(text.substr(i), length);
+    if (!number.empty()) {
+      out += number;
+      i += length;
       continue;
     }
     if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {

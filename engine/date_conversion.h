@@ -7,7 +7,8 @@
 //   Gregorian   1832-12-26, 1832/12/26, 1832年12月26日
 //   Julian      J1582-10-04
 //   JDN         JDN2390544
-// with full-width digits allowed and 「」 around the whole.  Whatever names
+// with full-width digits or kanji numbers (天保三年閏十一月五日, 廿五日,
+// 正月, 朔日) allowed and 「」 around the whole.  Whatever names
 // no day of 593-02-09..2051-12-31 is refused with one line saying why.
 #include <string>
 #include <string_view>

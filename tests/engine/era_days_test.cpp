@@ -160,6 +160,10 @@ TEST(DateText, ReadsEveryFormAndRefusesImpossibleDays) {
     EXPECT_EQ(Parse(text), day) << text;
   }
   EXPECT_EQ(Parse("亨保元年6月22日"), Parse("享保元年6月22日"));
+  for (const char* text : {"天保三年閏十一月五日", "天保3年閏11月5日", "旧一八三二年閏十一月五日"})
+    EXPECT_EQ(Parse(text), korvane::JdnFromGregorian(1832, 12, 26)) << text;
+  EXPECT_EQ(Parse("天保四年正月廿五日"), Parse("天保4年1月25日"));
+  EXPECT_EQ(Parse("天保四年二月朔日"), Parse("天保4年2月1日"));
   EXPECT_EQ(Parse("J1900-02-29"), korvane::JdnFromGregorian(1900, 3, 13));
 
   const struct {
@@ -185,6 +189,7 @@ TEST(DateText, ReadsEveryFormAndRefusesImpossibleDays) {
       {"明和元年1月1日", ""},  // 明和 is real but began in its year's 6月
       {"大和3年1月1日", "「大和」という年号はありません"},
       {"天保3年11月", ""},
+      {"天保三年十十月五日", ""},
       {"2019-05-01x", ""},
       {"", ""},
   };
