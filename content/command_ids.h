@@ -27,6 +27,7 @@ constexpr int ID_GBAR = 32812;            // G暦ツール ﾊﾞｰ
 constexpr int ID_SHOW_MAIN = 32817;       // 本体の表示
 constexpr int ID_CURRENT_LAW = 32853;     // 現行の祝日・元号
 constexpr int ID_FILE_EXPORT = 32854;     // エクスポート... (the active view's page as PDF or PNG)
+constexpr int ID_WAREKI_CONVERTER = 32855;  // 和暦・西暦変換 (ﾃﾞｰﾀ館)
 
 // The commands that open a view, one per view kind (named after the kind).
 constexpr int ID_G_DAY = 32782;             // CGDayView

@@ -7,9 +7,11 @@
 #include "astro/moon_ephemeris.h"
 #include "textdata/normal_temperature_table.h"
 #include "engine/calendar_names.h"
+#include "engine/era_days.h"
 #include "engine/eto_cycle.h"
 #include "engine/format.h"
 #include "engine/holiday_calendar.h"
+#include "engine/julian_day.h"
 #include "engine/lunisolar_table.h"
 #include "engine/nine_star_cycle.h"
 #include "engine/rokuyo_cycle.h"
@@ -22,9 +24,10 @@ namespace korvane {
 
 // The engine objects of one day calendar, built with it and kept for its life.
 struct DayPageContent::Engines {
-  explicit Engines(CalendarLaw law) : lunisolar(law), holidays(law) {}
+  explicit Engines(CalendarLaw law) : lunisolar(law), eras(lunisolar), holidays(law) {}
   CalendarNames calendar;
   LunisolarTable lunisolar;
+  EraDays eras;
   EtoCycle eto;
   RokuyoCycle rokuyo;
   NineStarCycle nineStar;
@@ -158,8 +161,14 @@ DayPage DayPageContent::Page(int year, int month, int day, int place, const Grid
 
   // The day's state.
   const LunisolarDate lunar = en.lunisolar.FromGregorian(year, month, day);
-  const char* era = en.lunisolar.EraName(year);
-  page.title = Format("%4d年(%s%d年)", year, era ? era : "", en.lunisolar.EraYear(year));
+  if (en.lunisolar.Law() == CalendarLaw::Current &&
+      EraDays::InRange(JdnFromGregorian(year, month, day))) {
+    // The era in force that day: 2019-04-30 is still 平成31年.
+    page.title = Format("%4d年(%s)", year, en.eras.EraYearsOn(JdnFromGregorian(year, month, day)).c_str());
+  } else {
+    const char* era = en.lunisolar.EraName(year);
+    page.title = Format("%4d年(%s%d年)", year, era ? era : "", en.lunisolar.EraYear(year));
+  }
   page.weekday = CalendarNames::DayOfWeek(year, month, day);
   page.holidayCode = en.holidays.HolidayCode(year, month, day, page.weekday);
   page.termCode = en.terms.TermOn(year, month, day);

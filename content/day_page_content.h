@@ -61,7 +61,9 @@ class DayTextData {
 };
 
 struct DayPage {
-  // The dialog's window title, "%4d年(%s%d年)".
+  // The dialog's window title: under the current law "%4d年(%s)" with the
+  // era years in force that day ("2019年(令和元年)"); under the published
+  // rules "%4d年(%s%d年)" with the lunisolar year's era.
   std::string title;
   GridRect page;          // the client rectangle of the page control
   int rowUnits = 13;      // n: 13, or 14 with normal temperatures

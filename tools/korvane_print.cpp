@@ -5,6 +5,7 @@
 //   korvane-print [--place N] day YYYY-MM-DD
 //   korvane-print topic [NAME]
 //   korvane-print haiku [N]
+//   korvane-print convert TEXT
 //   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]
 //   korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]
 //
@@ -24,7 +25,10 @@
 // ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
 // lines with each link in braces.  "haiku" prints the haiku table, one
 // record per line with its fields tab-separated in the record's order, or
-// only haiku N (1..366).
+// only haiku N (1..366).  "convert" prints the day that TEXT names (a 和暦,
+// 旧暦, Gregorian or Julian date, or a day number) in every calendar, one
+// "KEY<TAB>VALUE" line each; a text that names no day gives one line on
+// standard error and exit status 2.
 // Holidays and eras follow the law as it stands, as the program shows them by
 // default; --as-published gives the almanac's published rules instead.
 // --pdf and --png write a month grid or the day page as the window paints it
@@ -55,6 +59,7 @@
 #include "engine/message_hook.h"
 #include "content/help_content.h"
 #include "textdata/haiku_table.h"
+#include "tools/convert_command.h"
 #include "tools/ics_calendar.h"
 #include "tools/image_output.h"
 #include "content/grid/month_grid_content.h"
@@ -379,6 +384,10 @@ void PrintUsage() {
              "       korvane-print haiku [N]\n"
              "       korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]\n"
              "       korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]\n"
+             "       korvane-print convert TEXT\n"
+             "                       the day of TEXT in every calendar; TEXT is e.g.\n"
+             "                       天保3年閏11月5日, 1832-12-26, J1582-10-04 (Julian),\n"
+             "                       旧1832-11-05 (旧暦) or JDN2390544\n"
              "       korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--as-published]\n"
              "                       an iCalendar file of all-day events; LIST is any of\n"
              "                       holidays,rokuyo,terms,zassetsu,lunar (default: all)\n"
@@ -421,6 +430,12 @@ int main(int argc, char** argv) {
       for (int j = 1; j < argc; ++j)
         if (j != i) rest.emplace_back(argv[j]);
       return RunIcsCommand(rest);
+    }
+    if (std::strcmp(argv[i], "convert") == 0) {
+      std::vector<std::string> rest;
+      for (int j = 1; j < argc; ++j)
+        if (j != i) rest.emplace_back(argv[j]);
+      return RunConvertCommand(rest);
     }
     break;
   }

@@ -307,6 +307,8 @@ TEST(ListContents, HolidaysAndErasFollowTheRulesTheContentIsMadeWith) {
       {ViewKind::HolidayList, 2026, 1, "\n9\t22\t火\t国民の休日\n", "\n2\t11\t水\t建国記念日\n"},
       {ViewKind::NengoList, 0, 1, "\n平成\t1989\t2018\t30\n令和\t2019\t...\t8\n",
        "\n平成\t1989\t...\t38\n"},
+      {ViewKind::NengoList, 0, 1, "\n享保\t1716\t1735\t20\n", "\n亨保\t1716\t1735\t20\n"},
+      {ViewKind::NengoList, 0, 1, "\n寛喜\t1229\t1231\t3\n", "\n嘉喜\t1229\t1231\t3\n"},
       {ViewKind::AgeList, 0, 1, "\n2026\t令和  8\t", "\n2026\t平成 38\t"},
       {ViewKind::NOList, 2026, 3, "\t令和\t8\t", "\t平成\t38\t"},
       {ViewKind::ONList, 2026, 1, "(令和 8年 丙午)", "(平成 38年 丙午)"},
