@@ -57,6 +57,8 @@ constexpr CommandText kCommands[] = {
     {ID_WINDOW_TILE_HORZ, "上下に並べて表示(&T)", "ｳｨﾝﾄﾞｳを上下に並べて表示\n上下に並べて表示"},
     {ID_WINDOW_TILE_VERT, "左右に並べて表示(&V)", "ｳｨﾝﾄﾞｳを左右に並べて表示\n左右に並べて表示"},
     {ID_WINDOW_ARRANGE, "ｱｲｺﾝの整列(&A)", "ｳｨﾝﾄﾞｳの下部にｱｲｺﾝを整列\nｱｲｺﾝの整列"},
+    {ID_WAREKI_CONVERTER, "和暦・西暦変換(&J)",
+     "和暦・旧暦・西暦・ユリウス暦の日付を換算します.\n和暦・西暦変換"},
     {ID_HELP_INDEX, "目次(&I)", "ヘルプの目次を表示します。\nヘルプの目次"},
     {ID_APP_ABOUT, "ﾊﾞｰｼﾞｮﾝ情報(Korvane)(&A)...", "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
     {ID_ONE_POINT, "ワンポイント(&O)", "ﾜﾝﾎﾟｲﾝﾄを表示\nﾜﾝﾎﾟｲﾝﾄ"},
@@ -88,7 +90,7 @@ const std::vector<MenuDef>& MainMenu() {
         ID_GREENWICH_LIST, 0, ID_MONTH_SETTING, ID_AREA_SETTING}},
       {"ﾃﾞｰﾀ館(&D)",
        {ID_OM_LIST, ID_ETO_LIST, ID_STAR9_LIST, ID_WEEK6_LIST, ID_MONTH_LIST, ID_WEEK_LIST,
-        ID_BIRTHDAY_LIST, ID_SENMEI, 0, ID_MONTH_SETTING}},
+        ID_BIRTHDAY_LIST, ID_SENMEI, ID_WAREKI_CONVERTER, 0, ID_MONTH_SETTING}},
       {"ｳｨﾝﾄﾞｳ(&W)", {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE}},
       {"ﾍﾙﾌﾟ(&H)", {ID_HELP_INDEX, 0, ID_APP_ABOUT, 0, ID_ONE_POINT, ID_DAY_CALENDAR}},
   };
@@ -189,6 +191,8 @@ void CMainFrame::BindHandlers() {
   // without choosing a tip.
   OnCommand(ID_ONE_POINT, [this] { Dialogs().tips(this); });
   EnableCommandWhen(ID_ONE_POINT, [] { return Dialogs().tips != nullptr; });
+  OnCommand(ID_WAREKI_CONVERTER, [this] { Dialogs().converter(this); });
+  EnableCommandWhen(ID_WAREKI_CONVERTER, [] { return Dialogs().converter != nullptr; });
   OnCommand(ID_HELP_INDEX, [this] { OnHelpIndex(); });
 
   auto anyChild = [this] { return !Children().empty(); };

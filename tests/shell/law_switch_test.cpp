@@ -176,9 +176,13 @@ TEST_F(LawSwitchTest, TheDayCalendarTakesTheRulesWhenItOpens) {
   CalendarNames::SetTodayOverride(2019, 5, 1);
   {
     CDayCalendarDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), "2019年(令和1年)");
+    EXPECT_EQ(dialog.windowTitle(), "2019年(令和元年)");
     EXPECT_NE(dialog.page().ToText().find("\n即位の日\n"), std::string::npos);
   }
+  // The era changed on 5月1日, not with the year.
+  CalendarNames::SetTodayOverride(2019, 4, 30);
+  EXPECT_EQ(CDayCalendarDialog().windowTitle(), "2019年(平成31年)");
+  CalendarNames::SetTodayOverride(2019, 5, 1);
   CurrentLaw = CalendarLaw::AsPublished;
   CDayCalendarDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "2019年(平成31年)");

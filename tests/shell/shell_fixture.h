@@ -63,7 +63,8 @@ class ShellTest : public ::testing::Test {
         [](QWidget* owner) { DialogLog().push_back(owner ? "tips:owned" : "tips"); },
         [](QWidget*, const std::string& path, const std::string& topic, const std::string&) {
           DialogLog().push_back("help:" + path + ":" + topic);
-        }});
+        },
+        [](QWidget* owner) { DialogLog().push_back(owner ? "converter:owned" : "converter"); }});
     previousRunner_ = korvane::SetModalRunner([this](QDialog& dialog) {
       modalTitles_.push_back(dialog.windowTitle().toStdString());
       if (onModal_) onModal_(dialog);

@@ -499,7 +499,11 @@ TEST_F(ShellTest, FrameDialogCommands) {
   DialogLog().clear();
   ASSERT_TRUE(Frame()->RouteCommand(ID_DAY_CALENDAR));
   ASSERT_TRUE(Frame()->RouteCommand(ID_ONE_POINT));
-  EXPECT_EQ(DialogLog(), (std::vector<std::string>{"day:owned", "tips:owned"}));
+  ASSERT_TRUE(Frame()->RouteCommand(ID_WAREKI_CONVERTER));
+  EXPECT_EQ(DialogLog(), (std::vector<std::string>{"day:owned", "tips:owned", "converter:owned"}));
+  EXPECT_NE(FindMenuAction(Frame()->menuBar(), QStringLiteral("ﾃﾞｰﾀ館(&D)"), ID_WAREKI_CONVERTER, Frame()),
+            nullptr);
+  DialogLog().resize(2);
 
   // A view that handles ワンポイント takes it from the frame.
   UseTestView(ViewKind::EtoList, {ID_ONE_POINT});
@@ -512,6 +516,7 @@ TEST_F(ShellTest, FrameDialogCommands) {
   korvane::SetDialogs({});
   Frame()->UpdateCommandUI();
   EXPECT_FALSE(Enabled(ID_DAY_CALENDAR));
+  EXPECT_FALSE(Enabled(ID_WAREKI_CONVERTER));
   EXPECT_TRUE(Enabled(ID_ONE_POINT)) << "still the view's";
 }
 

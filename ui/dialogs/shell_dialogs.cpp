@@ -3,6 +3,7 @@
 #include "ui/dialogs/day_calendar_dialog.h"
 #include "ui/dialogs/tips_dialog.h"
 #include "ui/dialogs/help_dialog.h"
+#include "ui/dialogs/wareki_converter_dialog.h"
 
 namespace korvane {
 namespace {
@@ -11,9 +12,10 @@ namespace {
 const DayCalendarRunner kDayCalendar = &RunDayCalendarDialog;
 const TipsRunner kTips = &RunTipsDialog;
 const HelpRunner kHelp = &RunHelpDialog;
+const ConverterRunner kConverter = &RunWarekiConverterDialog;
 
 ShellDialogs& Current() {
-  static ShellDialogs dialogs{kDayCalendar, kTips, kHelp};
+  static ShellDialogs dialogs{kDayCalendar, kTips, kHelp, kConverter};
   return dialogs;
 }
 

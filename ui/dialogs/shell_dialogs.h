@@ -1,6 +1,7 @@
 #pragma once
 // The dialogs of the other halls that the shell starts: the tear-off day
-// calendar, the tips dialog and the help viewer.
+// calendar, the tips dialog, the help viewer and the 和暦・西暦変換
+// converter.
 //
 // Each is one entry in shell_dialogs.cpp, null until its dialog is built;
 // while null, the start-up step that would show it shows nothing and the
@@ -24,10 +25,13 @@ using TipsRunner = void (*)(QWidget* owner);
 using HelpRunner = void (*)(QWidget* owner, const std::string& path, const std::string& topic,
                             const std::string& subtitle);
 
+using ConverterRunner = void (*)(QWidget* owner);
+
 struct ShellDialogs {
   DayCalendarRunner dayCalendar = nullptr;
   TipsRunner tips = nullptr;
   HelpRunner help = nullptr;
+  ConverterRunner converter = nullptr;
 };
 
 // The dialogs in use (the built-in entries unless a test replaced them).
