@@ -25,15 +25,19 @@ constexpr SunTerm kSunTerms[18] = {
 // refraction and the semi-diameter.
 constexpr double kSunHorizonZenith = 90.85;
 
+}  // namespace
+
+namespace korvane {
+
 // cos H for a body at declination dec seen from latitude lat when its centre
-// is at zenith distance z (all radians).  Clamped so that a place where the
-// body never rises or sets gives 12 h or 0 h instead of a NaN.
-double HourAngleCosine(double z, double dec, double lat) {
-  double c = std::cos(z) / (std::cos(dec) * std::cos(lat)) - std::tan(dec) * std::tan(lat);
-  return std::clamp(c, -1.0, 1.0);
+// is at zenith distance z (all radians); outside -1..1 where the body never
+// rises or sets.  Even at a pole cos(lat) of a double is not 0, so the value
+// is large but finite.
+double HourAngleCosineUnclamped(double z, double dec, double lat) {
+  return std::cos(z) / (std::cos(dec) * std::cos(lat)) - std::tan(dec) * std::tan(lat);
 }
 
-}  // namespace
+}  // namespace korvane
 
 double SunEphemeris::SunLongitude(int year, int month, int day, double hours) const {
   const LocationTable& p = places_;
@@ -82,15 +86,19 @@ double SunEphemeris::EquationOfTime(int year, int month, int day) const {
   return e > 23.0 ? e - 24.0 : e;
 }
 
-double SunEphemeris::SunTransit(int place, int year, int month, int day) const {
-  double lambdaHours = LocationTable::DegToHours(places_.PlaceAt(place).longitude);
-  // Local mean noon corrected by the equation of time, in JST (UT + 9).
-  double x = 12.0 - EquationOfTime(year, month, day) - lambdaHours + 9.0;
+double SunEphemeris::SunTransit(const ObservingPlace& place, int year, int month,
+                                int day) const {
+  double lambdaHours = LocationTable::DegToHours(place.longitude);
+  // Local mean noon corrected by the equation of time, in the place's time.
+  double x = 12.0 - EquationOfTime(year, month, day) - lambdaHours + place.utcOffset;
   if (x < 0.0) x += 24.0 * std::ceil(-x / 24.0);
+  // A place far from its zone's meridian can have its noon past midnight.
+  if (x >= 24.0) x -= 24.0 * std::floor(x / 24.0);
   return x;
 }
 
-double SunEphemeris::SunSemiArc(int place, int year, int month, int day) const {
+double SunEphemeris::SemiArcCosine(const ObservingPlace& place, int year, int month,
+                                   int day) const {
   const LocationTable& p = places_;
   double transit = SunTransit(place, year, month, day);
   double delta0 = SunEquatorial(year, month, day).second;
@@ -104,16 +112,40 @@ double SunEphemeris::SunSemiArc(int place, int year, int month, int day) const {
   }
   double delta1 = SunEquatorial(ny, nm, nd).second;
   // Declination at the transit's UT, between the two 0h UT values.
-  double delta = delta0 + (delta1 - delta0) * (transit - 9.0) / 24.0;
-  double phi = p.DegToRad(p.PlaceAt(place).latitude);
-  return p.RadToHours(
-      std::acos(HourAngleCosine(p.DegToRad(kSunHorizonZenith), p.DegToRad(delta), phi)));
+  double delta = delta0 + (delta1 - delta0) * (transit - place.utcOffset) / 24.0;
+  double phi = p.DegToRad(place.latitude);
+  double z = p.DegToRad(kSunHorizonZenith + HorizonDip(place.height));
+  return korvane::HourAngleCosineUnclamped(z, p.DegToRad(delta), phi);
 }
 
-double SunEphemeris::Sunrise(int place, int year, int month, int day) const {
-  return SunTransit(place, year, month, day) - SunSemiArc(place, year, month, day);
+double SunEphemeris::SunSemiArc(const ObservingPlace& place, int year, int month,
+                                int day) const {
+  double c = SemiArcCosine(place, year, month, day);
+  return places_.RadToHours(std::acos(std::clamp(c, -1.0, 1.0)));
 }
 
-double SunEphemeris::Sunset(int place, int year, int month, int day) const {
-  return SunTransit(place, year, month, day) + SunSemiArc(place, year, month, day);
+namespace {
+
+// A rise or set pushed past either midnight by a place far from its zone's
+// meridian is shown at its hour on the clock.
+double WrapIntoDay(double hours) {
+  if (hours < 0.0) return hours + 24.0;
+  if (hours >= 24.0) return hours - 24.0;
+  return hours;
+}
+
+}  // namespace
+
+double SunEphemeris::Sunrise(const ObservingPlace& place, int year, int month, int day) const {
+  double c = SemiArcCosine(place, year, month, day);
+  if (c > 1.0 || c < -1.0) return NO_EVENT;
+  double h = places_.RadToHours(std::acos(c));
+  return WrapIntoDay(SunTransit(place, year, month, day) - h);
+}
+
+double SunEphemeris::Sunset(const ObservingPlace& place, int year, int month, int day) const {
+  double c = SemiArcCosine(place, year, month, day);
+  if (c > 1.0 || c < -1.0) return NO_EVENT;
+  double h = places_.RadToHours(std::acos(c));
+  return WrapIntoDay(SunTransit(place, year, month, day) + h);
 }

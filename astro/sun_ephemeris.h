@@ -1,14 +1,25 @@
 #pragma once
 // The sun: apparent ecliptic longitude from a short periodic series in Julian
 // years from 1975, right ascension and declination and the equation of time
-// at 0h UT of a date, and the times of sunrise, transit and sunset at one of
-// the observing places.
+// at 0h UT of a date, and the times of sunrise, transit and sunset at an
+// observing place.
 //
 // Every call computes afresh; the object never changes after construction.
 #include <utility>
 
 #include "astro/location_table.h"
 #include "engine/calendar_names.h"
+
+// The marker of a day on which the body does not rise, transit or set (and
+// of a sun that stays above or below the horizon all day).
+inline constexpr double NO_EVENT = 99.0;
+
+namespace korvane {
+// cos of the hour angle at which a body at declination `dec` reaches zenith
+// distance `z` seen from latitude `lat` (radians); above 1 it never gets
+// that high, below -1 it never gets that low.
+double HourAngleCosineUnclamped(double z, double dec, double lat);
+}  // namespace korvane
 
 class SunEphemeris {
  public:
@@ -21,17 +32,38 @@ class SunEphemeris {
   // Apparent minus mean solar time at 0h UT, hours.
   double EquationOfTime(int year, int month, int day) const;
 
-  // Times at place `place` (an index of LocationTable), JST hours.
-  double SunTransit(int place, int year, int month, int day) const;
-  // Half the time the sun's centre spends above the refracted horizon
-  // (zenith distance 90 deg 51'), hours.
-  double SunSemiArc(int place, int year, int month, int day) const;
-  double Sunrise(int place, int year, int month, int day) const;
-  double Sunset(int place, int year, int month, int day) const;
+  // Times at a place, hours of the day in the place's UTC offset (JST for
+  // an index of LocationTable).
+  double SunTransit(const ObservingPlace& place, int year, int month, int day) const;
+  // Half the time the sun's upper limb spends above the refracted horizon
+  // (the centre at zenith distance 90 deg 51', lowered by the dip of a
+  // place above the ground); 12 h for a sun up all day, 0 for one down all
+  // day.
+  double SunSemiArc(const ObservingPlace& place, int year, int month, int day) const;
+  // NO_EVENT when the sun stays up or down all day.
+  double Sunrise(const ObservingPlace& place, int year, int month, int day) const;
+  double Sunset(const ObservingPlace& place, int year, int month, int day) const;
+
+  double SunTransit(int place, int year, int month, int day) const {
+    return SunTransit(places_.Place(place), year, month, day);
+  }
+  double SunSemiArc(int place, int year, int month, int day) const {
+    return SunSemiArc(places_.Place(place), year, month, day);
+  }
+  double Sunrise(int place, int year, int month, int day) const {
+    return Sunrise(places_.Place(place), year, month, day);
+  }
+  double Sunset(int place, int year, int month, int day) const {
+    return Sunset(places_.Place(place), year, month, day);
+  }
 
   const LocationTable& places() const { return places_; }
 
  private:
+  // cos of the semi-arc's hour angle, unclamped: above 1 the sun stays
+  // down all day, below -1 it stays up.
+  double SemiArcCosine(const ObservingPlace& place, int year, int month, int day) const;
+
   CalendarNames calendar_;
   LocationTable places_;
 };
