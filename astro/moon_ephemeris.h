@@ -191,12 +191,16 @@ class MoonEphemeris {
   static double SampleHour(const ObservingPlace& place) {
     return TIME_ZONE_HOURS - place.utcOffset;
   }
+  // The place's longitude in hours as a place in JST would have it.
+  static double LongitudeHours(const ObservingPlace& place);
   // The right ascension and the sidereal time at that hour of a date.
   double RightAscension0h(const ObservingPlace& place, int year, int month, int day) const;
   double SiderealTimeAtSample(const ObservingPlace& place, int year, int month,
                               int day) const;
-  // The semi-arc with the place's horizon (dip included); negative when the
-  // moon does not cross it on that day (up or down throughout).
+  // The semi-arc with the place's horizon (dip included), or one of the two
+  // markers when the moon does not cross it that day.
+  static constexpr double kDownAllDay = -1.0;
+  static constexpr double kUpAllDay = -2.0;
   double SemiArcAt(const ObservingPlace& place, int year, int month, int day,
                    double hours) const;
   double TransitTime(const ObservingPlace& place, int year, int month, int day) const;
@@ -211,6 +215,10 @@ class MoonEphemeris {
   // NO_EVENT when the moon stays above or below the horizon at the transit.
   double RiseOrSetHour(const ObservingPlace& place, double transitUt, int year, int month,
                        int day, bool rise, RiseSetAscensions& alpha) const;
+  // The same, the correction step repeated until it settles (for places
+  // beyond kSingleStepLatitude).
+  double SettledRiseOrSetHour(const ObservingPlace& place, double transitUt, int year,
+                              int month, int day, bool rise, RiseSetAscensions& alpha) const;
   void FillRiseSetTable(const ObservingPlace& place, int year, int month, bool rise,
                         double* table);
 

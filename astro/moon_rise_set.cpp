@@ -9,8 +9,10 @@
 // each day).
 //
 // A place in another offset from UT is computed as if in JST: its days are
-// sampled at 09h of its own clock instead of at 0h UT, so every rule below
-// about "09h JST" and "0h UT" holds for it unchanged.
+// sampled at 09h of its own clock instead of at 0h UT, and it is taken as
+// lying as far from 135 deg E as it lies from its own zone's meridian, so
+// every rule below about "09h JST", "0h UT" and the longitudes of Japan
+// holds for it unchanged.
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -69,7 +71,18 @@ double MoonEphemeris::SiderealTimeAtSample(const ObservingPlace& place, int year
   double theta = SiderealTime0h(year, month, day);
   double shift = SampleHour(place);
   if (shift == 0.0) return theta;
-  return korvane::ReduceIntoPeriod(theta + kSiderealRate * shift + 48.0, 24.0);
+  // The whole hours of the shift go into the longitude (LongitudeHours);
+  // only the sidereal day's gain on the solar day stays here.
+  return korvane::ReduceIntoPeriod(theta + (kSiderealRate - 1.0) * shift + 48.0, 24.0);
+}
+
+double MoonEphemeris::LongitudeHours(const ObservingPlace& place) {
+  double shift = SampleHour(place);
+  double hours = LocationTable::DegToHours(place.longitude);
+  if (shift == 0.0) return hours;
+  // Across the date line (Kiritimati at 157 deg W in UT + 14) the zone's
+  // meridian lies a turn away.
+  return korvane::ReduceIntoPeriod(hours + shift + 3.0 + 48.0, 24.0) - 3.0;
 }
 
 namespace {
@@ -98,7 +111,8 @@ double MoonEphemeris::SemiArcAt(const ObservingPlace& place, int year, int month
   Position at = PositionAt(year, month, day, hours);
   double c = MoonSemiArcCosine(places_, place.latitude, at.delta, at.parallax,
                                HorizonDip(place.height));
-  if (c > 1.0 || c < -1.0) return -1.0;
+  if (c > 1.0) return kDownAllDay;
+  if (c < -1.0) return kUpAllDay;
   return places_.RadToHours(std::acos(c));
 }
 
@@ -107,7 +121,7 @@ double MoonEphemeris::SemiArcAt(const ObservingPlace& place, int year, int month
 // Δα the change from the previous day.
 double MoonEphemeris::TransitTime(const ObservingPlace& place, int year, int month,
                                   int day) const {
-  double lambdaHours = LocationTable::DegToHours(place.longitude);
+  double lambdaHours = LongitudeHours(place);
   double theta0 = SiderealTimeAtSample(place, year, month, day);
   double alpha0 = RightAscension0h(place, year, month, day);
   double alphaPrev = RightAscension0h(place, year, month, day - 1);
@@ -140,7 +154,7 @@ double MoonEphemeris::TransitB(const ObservingPlace& place, int year, int month,
 double MoonEphemeris::TransitC(const ObservingPlace& place, int year, int month, int day,
                                int& status) const {
   status = 0;
-  double lambdaHours = LocationTable::DegToHours(place.longitude);
+  double lambdaHours = LongitudeHours(place);
   double theta0 = SiderealTimeAtSample(place, year, month, day);
   double theta1 = SiderealTimeAtSample(place, year, month, day + 1);
   if (theta1 < theta0) {
@@ -198,6 +212,9 @@ double MoonEphemeris::RiseOrSetHour(const ObservingPlace& place, double transitU
   const double shift = SampleHour(place);
   alpha.atZeroUt = RightAscension0h(place, year, month, day);
   alpha.atTransit = PositionAt(year, month, day, transitUt + shift).alpha;
+  if (std::fabs(place.latitude) > kSingleStepLatitude) {
+    return SettledRiseOrSetHour(place, transitUt, year, month, day, rise, alpha);
+  }
   double semiArc0 = SemiArcAt(place, year, month, day, transitUt + shift);
   // The moon stays up (or down) through this transit: near the poles, or
   // within about 29 deg of them in a month of high declination.
@@ -213,6 +230,41 @@ double MoonEphemeris::RiseOrSetHour(const ObservingPlace& place, double transitU
   double motion = RightAscensionStep(alpha.atTransit, alpha.atEvent);
   if (rise) return transitUt + motion - semiArc + kRiseSetCorrection + TIME_ZONE_HOURS;
   return transitUt + semiArc + motion - kRiseSetCorrection + TIME_ZONE_HOURS;
+}
+
+double MoonEphemeris::SettledRiseOrSetHour(const ObservingPlace& place, double transitUt,
+                                           int year, int month, int day, bool rise,
+                                           RiseSetAscensions& alpha) const {
+  // Far from the equator the semi-arc changes quickly with the moon's
+  // declination and one step can miss by several minutes.  The event is
+  // where the local sidereal time, gaining 1.00274 h an hour from the
+  // transit, is the moon's right ascension there less (rise) or plus (set)
+  // its semi-arc there; each round takes both at the last estimate.
+  const double shift = SampleHour(place);
+  const double sign = rise ? -1.0 : 1.0;
+  double semiArc0 = SemiArcAt(place, year, month, day, transitUt + shift);
+  if (semiArc0 == kDownAllDay) return NO_EVENT;
+  // Up all day at the transit: it may still set and rise again about the
+  // lower culmination, when the declination has changed by then.
+  double event = transitUt + sign * (semiArc0 == kUpAllDay ? 12.0 : semiArc0);
+  constexpr double kSettled = 1.0 / 3600.0;
+  constexpr int kMaxRounds = 12;
+  bool upThroughout = false;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    double semiArc = SemiArcAt(place, year, month, day, event + shift);
+    if (semiArc == kDownAllDay) return NO_EVENT;
+    upThroughout = semiArc == kUpAllDay;
+    if (upThroughout) semiArc = 12.0;
+    alpha.atEvent = PositionAt(year, month, day, event + shift).alpha;
+    double motion = RightAscensionStep(alpha.atTransit, alpha.atEvent);
+    double next = transitUt + (motion + sign * semiArc) / kSiderealRate;
+    bool settled = std::fabs(next - event) < kSettled;
+    event = next;
+    if (settled) break;
+  }
+  // Still above the horizon at the lower culmination: no set (rise) here.
+  if (upThroughout) return NO_EVENT;
+  return event + TIME_ZONE_HOURS;
 }
 
 namespace {

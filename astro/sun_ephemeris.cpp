@@ -97,10 +97,9 @@ double SunEphemeris::SunTransit(const ObservingPlace& place, int year, int month
   return x;
 }
 
-double SunEphemeris::SemiArcCosine(const ObservingPlace& place, int year, int month,
-                                   int day) const {
+double SunEphemeris::SemiArcCosine(const ObservingPlace& place, int year, int month, int day,
+                                   double hours) const {
   const LocationTable& p = places_;
-  double transit = SunTransit(place, year, month, day);
   double delta0 = SunEquatorial(year, month, day).second;
   int ny = year, nm = month, nd = day + 1;
   if (nd > CalendarNames::MonthLength(year, month)) {
@@ -111,8 +110,8 @@ double SunEphemeris::SemiArcCosine(const ObservingPlace& place, int year, int mo
     }
   }
   double delta1 = SunEquatorial(ny, nm, nd).second;
-  // Declination at the transit's UT, between the two 0h UT values.
-  double delta = delta0 + (delta1 - delta0) * (transit - place.utcOffset) / 24.0;
+  // Declination at the instant's UT, between the two 0h UT values.
+  double delta = delta0 + (delta1 - delta0) * (hours - place.utcOffset) / 24.0;
   double phi = p.DegToRad(place.latitude);
   double z = p.DegToRad(kSunHorizonZenith + HorizonDip(place.height));
   return korvane::HourAngleCosineUnclamped(z, p.DegToRad(delta), phi);
@@ -120,7 +119,7 @@ double SunEphemeris::SemiArcCosine(const ObservingPlace& place, int year, int mo
 
 double SunEphemeris::SunSemiArc(const ObservingPlace& place, int year, int month,
                                 int day) const {
-  double c = SemiArcCosine(place, year, month, day);
+  double c = SemiArcCosine(place, year, month, day, SunTransit(place, year, month, day));
   return places_.RadToHours(std::acos(std::clamp(c, -1.0, 1.0)));
 }
 
@@ -136,16 +135,29 @@ double WrapIntoDay(double hours) {
 
 }  // namespace
 
-double SunEphemeris::Sunrise(const ObservingPlace& place, int year, int month, int day) const {
-  double c = SemiArcCosine(place, year, month, day);
+double SunEphemeris::RiseOrSet(const ObservingPlace& place, int year, int month, int day,
+                               double sign) const {
+  const double transit = SunTransit(place, year, month, day);
+  double c = SemiArcCosine(place, year, month, day, transit);
   if (c > 1.0 || c < -1.0) return NO_EVENT;
-  double h = places_.RadToHours(std::acos(c));
-  return WrapIntoDay(SunTransit(place, year, month, day) - h);
+  double event = transit + sign * places_.RadToHours(std::acos(c));
+  if (std::fabs(place.latitude) > kSingleStepLatitude) {
+    // Far from the equator the declination's change between the transit
+    // and the rise or set moves it by a minute or more: take the
+    // declination at the event itself (two rounds settle it to a second).
+    for (int round = 0; round < 2; ++round) {
+      c = SemiArcCosine(place, year, month, day, event);
+      if (c > 1.0 || c < -1.0) return NO_EVENT;
+      event = transit + sign * places_.RadToHours(std::acos(c));
+    }
+  }
+  return WrapIntoDay(event);
+}
+
+double SunEphemeris::Sunrise(const ObservingPlace& place, int year, int month, int day) const {
+  return RiseOrSet(place, year, month, day, -1.0);
 }
 
 double SunEphemeris::Sunset(const ObservingPlace& place, int year, int month, int day) const {
-  double c = SemiArcCosine(place, year, month, day);
-  if (c > 1.0 || c < -1.0) return NO_EVENT;
-  double h = places_.RadToHours(std::acos(c));
-  return WrapIntoDay(SunTransit(place, year, month, day) + h);
+  return RiseOrSet(place, year, month, day, 1.0);
 }

@@ -14,6 +14,11 @@
 // of a sun that stays above or below the horizon all day).
 inline constexpr double NO_EVENT = 99.0;
 
+// Up to this latitude (the table's places reach 45.4 deg) a rise or set
+// comes from one step from the transit; beyond it the step is repeated
+// until it settles.
+inline constexpr double kSingleStepLatitude = 46.0;
+
 namespace korvane {
 // cos of the hour angle at which a body at declination `dec` reaches zenith
 // distance `z` seen from latitude `lat` (radians); above 1 it never gets
@@ -60,9 +65,14 @@ class SunEphemeris {
   const LocationTable& places() const { return places_; }
 
  private:
-  // cos of the semi-arc's hour angle, unclamped: above 1 the sun stays
-  // down all day, below -1 it stays up.
-  double SemiArcCosine(const ObservingPlace& place, int year, int month, int day) const;
+  // cos of the semi-arc's hour angle with the declination at `hours` of the
+  // place's day, unclamped: above 1 the sun stays down all day, below -1 it
+  // stays up.
+  double SemiArcCosine(const ObservingPlace& place, int year, int month, int day,
+                       double hours) const;
+  // Sunrise (sign -1) or sunset (+1).
+  double RiseOrSet(const ObservingPlace& place, int year, int month, int day,
+                   double sign) const;
 
   CalendarNames calendar_;
   LocationTable places_;
