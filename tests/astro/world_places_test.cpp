@@ -105,3 +105,44 @@ TEST(WorldPlaces, AgreeWithTheStoredReferenceOnEveryDay) {
   }
   for (const auto& [key, minutes] : worst) std::printf("%-22s worst %.2f min\n", key.c_str(), minutes);
 }
+
+// Near the poles the sun and moon stay up or down for days: those days are
+// NO_EVENT, every other value is an hour of the day, and nothing loops or
+// divides by zero (a pole itself included).
+TEST(WorldPlaces, NearThePolesEveryValueIsAnHourOrNoEvent) {
+  MoonEphemeris moon;
+  for (double latitude : {89.9, -89.9, 90.0, -90.0, 78.2, -77.8, 66.0}) {
+    for (auto [year, month] : {std::pair{2026, 6}, std::pair{2026, 12}, std::pair{2025, 3}}) {
+      ObservingPlace place;
+      place.latitude = latitude;
+      place.longitude = 15.6;
+      place.utcOffset = 1.0;
+      SCOPED_TRACE(testing::Message() << latitude << " deg in " << year << "-" << month);
+      const int n = CalendarNames::MonthLength(year, month);
+      int sunless = 0;
+      for (const double* table : {moon.MoonriseTable(place, year, month), moon.MoonsetTable(place, year, month),
+                                  moon.MoonTransitTable(place, year, month)}) {
+        for (int d = 1; d <= n; ++d) {
+          EXPECT_TRUE(table[d] == NO_EVENT || (table[d] >= 0.0 && table[d] < 24.0)) << d << ": " << table[d];
+        }
+      }
+      for (int d = 1; d <= n; ++d) {
+        for (double v : {moon.Sunrise(place, year, month, d), moon.Sunset(place, year, month, d)}) {
+          EXPECT_TRUE(v == NO_EVENT || (v >= 0.0 && v < 24.0)) << d << ": " << v;
+          sunless += v == NO_EVENT;
+        }
+      }
+      // Within a degree of a pole the solstice months have no sunrise or
+      // sunset at all; an equinox month there has days of both kinds (at
+      // the pole itself the hour of one means nothing: none is given).
+      if (std::fabs(latitude) > 89.0) {
+        if (month == 3 && std::fabs(latitude) < 90.0) {
+          EXPECT_GT(sunless, 0);
+          EXPECT_LT(sunless, 2 * n);
+        } else {
+          EXPECT_EQ(sunless, 2 * n);
+        }
+      }
+    }
+  }
+}
