@@ -247,9 +247,14 @@ double MoonEphemeris::SettledRiseOrSetHour(const ObservingPlace& place, double t
   // Up all day at the transit: it may still set and rise again about the
   // lower culmination, when the declination has changed by then.
   double event = transitUt + sign * (semiArc0 == kUpAllDay ? 12.0 : semiArc0);
-  constexpr double kSettled = 1.0 / 3600.0;
+  constexpr double kSettled = 3.0 / 3600.0;
   constexpr int kMaxRounds = 12;
   bool upThroughout = false;
+  // The next estimate from the last one; the estimates converge like a
+  // fixed point, so after the first round the secant through the last two
+  // (event, residual) pairs is taken, which settles in two or three rounds
+  // instead of five or six.
+  double previous = 0.0, previousResidual = 0.0;
   for (int round = 0; round < kMaxRounds; ++round) {
     double semiArc = SemiArcAt(place, year, month, day, event + shift);
     if (semiArc == kDownAllDay) return NO_EVENT;
@@ -258,9 +263,18 @@ double MoonEphemeris::SettledRiseOrSetHour(const ObservingPlace& place, double t
     alpha.atEvent = PositionAt(year, month, day, event + shift).alpha;
     double motion = RightAscensionStep(alpha.atTransit, alpha.atEvent);
     double next = transitUt + (motion + sign * semiArc) / kSiderealRate;
-    bool settled = std::fabs(next - event) < kSettled;
-    event = next;
-    if (settled) break;
+    double residual = next - event;
+    if (std::fabs(residual) < kSettled) {
+      event = next;
+      break;
+    }
+    // The residual's slope is -1 for a plain step; one near 0 or above would
+    // throw the secant far off, and the plain step is taken instead.
+    double slope = round > 0 && !upThroughout ? (residual - previousResidual) / (event - previous)
+                                              : -1.0;
+    previous = event;
+    previousResidual = residual;
+    event = slope < -0.2 ? event - residual / slope : next;
   }
   // Still above the horizon at the lower culmination: no set (rise) here.
   if (upThroughout) return NO_EVENT;

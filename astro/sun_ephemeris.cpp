@@ -50,7 +50,29 @@ double SunEphemeris::SunLongitude(int year, int month, int day, double hours) co
   return p.NormalizeDegrees(lambda);
 }
 
+const SunEphemeris::SunDay& SunEphemeris::DayAt(int year, int month, int day) const {
+  // Dates that name the same day share a slot: the series see only the day
+  // count, so the numbers are the same to the bit.
+  long long dayCount = korvane::DaysToMonthStart(year, month) + day;
+  SunDaySlot& slot = days_[static_cast<unsigned long long>(dayCount) % kDaySlots];
+  if (!slot.valid || slot.day != dayCount) {
+    slot.value.equatorial = ComputeEquatorial(year, month, day);
+    slot.value.equationOfTime = ComputeEquationOfTime(year, month, day, slot.value.equatorial.first);
+    slot.day = dayCount;
+    slot.valid = true;
+  }
+  return slot.value;
+}
+
 std::pair<double, double> SunEphemeris::SunEquatorial(int year, int month, int day) const {
+  return DayAt(year, month, day).equatorial;
+}
+
+double SunEphemeris::EquationOfTime(int year, int month, int day) const {
+  return DayAt(year, month, day).equationOfTime;
+}
+
+std::pair<double, double> SunEphemeris::ComputeEquatorial(int year, int month, int day) const {
   const LocationTable& p = places_;
   double T = p.DaysFromJ2000(year, month, day, 0.0) * LocationTable::kCenturiesPerDay;
   double lambda = p.DegToRad(SunLongitude(year, month, day, 0.0));
@@ -68,7 +90,7 @@ std::pair<double, double> SunEphemeris::SunEquatorial(int year, int month, int d
   return {alpha, delta};
 }
 
-double SunEphemeris::EquationOfTime(int year, int month, int day) const {
+double SunEphemeris::ComputeEquationOfTime(int year, int month, int day, double alpha) const {
   const LocationTable& p = places_;
   double T = p.DaysFromJ2000(year, month, day, 0.0) * LocationTable::kCenturiesPerDay;
   // Mean sidereal time at 0h UT plus 12 h: the right ascension of the mean
@@ -81,7 +103,6 @@ double SunEphemeris::EquationOfTime(int year, int month, int day) const {
     G = korvane::ReduceIntoPeriod(G, 24.0);
   }
   double d = G + p.RadToHours(p.EquationOfEquinoxes(T));
-  double alpha = SunEquatorial(year, month, day).first;
   double e = d - alpha;
   return e > 23.0 ? e - 24.0 : e;
 }

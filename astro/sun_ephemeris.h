@@ -4,7 +4,9 @@
 // at 0h UT of a date, and the times of sunrise, transit and sunset at an
 // observing place.
 //
-// Every call computes afresh; the object never changes after construction.
+// Each day's position and equation of time are kept for a while once
+// computed, so that a month's rise, transit and set (which ask for each of
+// them several times) compute them once; the numbers are the same.
 #include <utility>
 
 #include "astro/location_table.h"
@@ -65,6 +67,13 @@ class SunEphemeris {
   const LocationTable& places() const { return places_; }
 
  private:
+  struct SunDay {
+    std::pair<double, double> equatorial;
+    double equationOfTime = 0.0;
+  };
+  const SunDay& DayAt(int year, int month, int day) const;
+  std::pair<double, double> ComputeEquatorial(int year, int month, int day) const;
+  double ComputeEquationOfTime(int year, int month, int day, double alpha) const;
   // cos of the semi-arc's hour angle with the declination at `hours` of the
   // place's day, unclamped: above 1 the sun stays down all day, below -1 it
   // stays up.
@@ -76,4 +85,11 @@ class SunEphemeris {
 
   CalendarNames calendar_;
   LocationTable places_;
+  struct SunDaySlot {
+    long long day = 0;
+    bool valid = false;
+    SunDay value;
+  };
+  static constexpr int kDaySlots = 64;
+  mutable SunDaySlot days_[kDaySlots];
 };
