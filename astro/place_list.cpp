@@ -77,12 +77,16 @@ int PlaceList::SetUserPlaces(const std::vector<ObservingPlace>& places) {
 }
 
 std::string PlaceList::ToLine(const ObservingPlace& place) {
-  // %.17g keeps every bit, so a place read back computes the same times.
-  char numbers[128];
-  std::snprintf(numbers, sizeof numbers, "%.17g,%.17g,%.17g,%.17g,", place.latitude,
-                place.longitude, place.height, place.utcOffset);
-  // snprintf follows the C locale, which the program never changes.
-  return numbers + place.name;
+  // The shortest text that reads back as the same double, in the C form
+  // whatever the locale: "51.4779", not "51.477899999999998".
+  std::string line;
+  for (double value : {place.latitude, place.longitude, place.height, place.utcOffset}) {
+    char number[32];
+    auto [end, error] = std::to_chars(number, number + sizeof number, value);
+    line.append(number, error == std::errc() ? end : number);
+    line += ',';
+  }
+  return line + place.name;
 }
 
 std::optional<ObservingPlace> PlaceList::FromLine(std::string_view line) {
