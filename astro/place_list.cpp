@@ -196,7 +196,7 @@ std::string FormatAngle(double degrees, AngleAxis axis) {
 
 std::string FormatUtcOffset(double hours) {
   long long minutes = std::llround(std::fabs(hours) * 60.0);
-  char text[16];
+  char text[48];
   if (minutes % 60 == 0) {
     std::snprintf(text, sizeof text, "%c%lld", hours < 0.0 ? '-' : '+', minutes / 60);
   } else {

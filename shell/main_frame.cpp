@@ -18,6 +18,7 @@
 #include "engine/message_hook.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
+#include "framework/message_box.h"
 #include "framework/view.h"
 #include "state/app_settings.h"
 #include "content/command_ids.h"

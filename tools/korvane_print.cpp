@@ -46,6 +46,7 @@
 // standard error and exit status 2; --help prints the usage on standard
 // output and exits 0.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -242,7 +243,14 @@ std::string ExtractSiteOptions(int argc, char** argv, Arguments& args, std::vect
     if (!offset) return "not a UTC offset in hours: " + Echo(*values[3]);
     site.utcOffset = *offset;
   }
-  if (const std::string problem = PlaceProblem(site); !problem.empty()) return problem;
+  if (std::fabs(site.latitude) > 90.0) return "latitude " + Echo(*values[0]) + " is outside -90..90";
+  if (std::fabs(site.longitude) > 180.0) {
+    return "longitude " + Echo(*values[1]) + " is outside -180..180";
+  }
+  if (site.utcOffset < kMinUtcOffset || site.utcOffset > kMaxUtcOffset) {
+    return "UTC offset " + Echo(*values[3]) + " is outside -12..+14";
+  }
+  if (!PlaceProblem(site).empty()) return "height " + Echo(*values[2]) + " is outside -500..9000 m";
   site.name = values[4] ? *values[4]
                         : FormatAngle(site.latitude, AngleAxis::kLatitude) + " " +
                               FormatAngle(site.longitude, AngleAxis::kLongitude);
