@@ -41,13 +41,13 @@ struct ListState {
   int year = 0;   // Gregorian, or lunisolar for the lunisolar-driven kinds
   int month = 0;  // 1..12, or the lunisolar month position 1..13
   int place = 39; // observing place code (rise/set tables): 0..86 the table's
-  // The place itself when it is not one of the table's: a place of the
-  // user's own (code 87 and up) or one given by latitude and longitude.
-  std::optional<ObservingPlace> site;
   // Today, for the kinds that count from the current year (age table, era list).
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
+  // The place itself when it is not one of the table's: a place of the
+  // user's own (code 87 and up) or one given by latitude and longitude.
+  std::optional<ObservingPlace> site;
 };
 
 // One object per list kind.  It owns, by value, the engine objects it needs.
