@@ -277,6 +277,43 @@ PlaceRecord LocationTable::PlaceAt(int index) const {
   return places_[index];
 }
 
+ObservingPlace LocationTable::Place(int index) const {
+  PlaceRecord r = PlaceAt(index);
+  ObservingPlace place;
+  place.name = r.name;
+  place.latitude = r.latitude;
+  place.longitude = r.longitude;
+  place.utcOffset = 9.0;
+  place.group = r.group;
+  return place;
+}
+
+std::string PlaceProblem(const ObservingPlace& place) {
+  char line[160];
+  // NaN fails every comparison, so each test is written to refuse it.
+  if (!(std::fabs(place.latitude) <= 90.0)) {
+    std::snprintf(line, sizeof line, "緯度 %g は -90 から 90 の範囲にありません", place.latitude);
+  } else if (!(std::fabs(place.longitude) <= 180.0)) {
+    std::snprintf(line, sizeof line, "経度 %g は -180 から 180 の範囲にありません",
+                  place.longitude);
+  } else if (!(place.utcOffset >= kMinUtcOffset && place.utcOffset <= kMaxUtcOffset)) {
+    std::snprintf(line, sizeof line, "UTC との時差 %g は -12 から +14 の範囲にありません",
+                  place.utcOffset);
+  } else if (!(place.height >= -500.0 && place.height <= kMaxPlaceHeight)) {
+    std::snprintf(line, sizeof line, "標高 %g m は -500 から 9000 の範囲にありません",
+                  place.height);
+  } else {
+    return "";
+  }
+  return line;
+}
+
+double HorizonDip(double height) {
+  // 1.76' per square root of a metre: the dip of the sea horizon with the
+  // usual terrestrial refraction.
+  return height > 0.0 ? 1.76 / 60.0 * std::sqrt(height) : 0.0;
+}
+
 const char* LocationTable::PlaceName(int index) const {
   if (index < 0 || index >= placeCount_) return "";
   return places_[index].name;

@@ -8,6 +8,7 @@
 // right ascensions and times hours; radians appear only inside a
 // computation.
 #include <cstdint>
+#include <string>
 
 #include "engine/calendar_names.h"
 
@@ -17,6 +18,37 @@ struct PlaceRecord {
   char name[16] = {};      // UTF-8, NUL-terminated (at most five kanji)
   std::int32_t group = 0;  // 0..8, the region's normal-temperature station
 };
+
+// A place to compute the sun's and moon's times for: one of the 87 of the
+// table or a place of the user's own.  Times at the place are given in its
+// fixed offset from UT (no daylight saving).
+struct ObservingPlace {
+  std::string name;        // UTF-8
+  double latitude = 0.0;   // degrees north, -90..90
+  double longitude = 0.0;  // degrees east, -180..180
+  double height = 0.0;     // metres above the sea; lowers the horizon
+  double utcOffset = 9.0;  // hours, -12..14
+  // The normal-temperature group (0..8) for the 87; -1 for a place of the
+  // user's own, which has no temperature line.
+  int group = -1;
+
+  // Whether the two compute the same times (the name does not matter).
+  bool SameSite(const ObservingPlace& other) const {
+    return latitude == other.latitude && longitude == other.longitude &&
+           height == other.height && utcOffset == other.utcOffset;
+  }
+};
+
+// The accepted ranges of a place's values, and a one-line reason why a
+// place is refused ("" when it is accepted).
+inline constexpr double kMaxPlaceHeight = 9000.0;
+inline constexpr double kMinUtcOffset = -12.0;
+inline constexpr double kMaxUtcOffset = 14.0;
+std::string PlaceProblem(const ObservingPlace& place);
+
+// The depression of the visible horizon below the astronomical one for an
+// eye `height` metres above the ground around it, degrees (0 at or below 0 m).
+double HorizonDip(double height);
 
 class LocationTable {
  public:
@@ -39,6 +71,8 @@ class LocationTable {
   // A copy of the place.  An index outside 0..86 gives the default place
   // (東京), so a damaged setting can never read outside the table.
   PlaceRecord PlaceAt(int index) const;
+  // The same as an observing place in Japan Standard Time.
+  ObservingPlace Place(int index) const;
   // The place's name; "" for an index outside the table.
   const char* PlaceName(int index) const;
   // The region group's station name ("札幌" .. "那覇"); "" outside 0..8.

@@ -1,6 +1,8 @@
 #include "astro/moon_ephemeris.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -91,8 +93,12 @@ double MoonEphemeris::MoonLatitude(int year, int month, int day, double hours) c
 }
 
 double MoonEphemeris::MoonParallax(int year, int month, int day, double hours) const {
-  const LocationTable& p = places_;
-  double t = JulianYears(year, month, day, hours);
+  return PositionAt(year, month, day, hours).parallax;
+}
+
+namespace {
+
+double ParallaxSeries(const LocationTable& p, double t) {
   auto C = [&](double a, double phase, double rate) {
     return a * std::cos(p.DegToRad(phase + rate * t));
   };
@@ -101,8 +107,46 @@ double MoonEphemeris::MoonParallax(int year, int month, int day, double hours) c
          C(0.0005, 305.0, -8545.4) + C(0.0004, 284.0, -3773.4) + C(0.0003, 342.0, 4412.0);
 }
 
+}  // namespace
+
 std::pair<double, double> MoonEphemeris::MoonEquatorial(int year, int month, int day,
                                                         double hours) const {
+  Position position = PositionAt(year, month, day, hours);
+  return {position.alpha, position.delta};
+}
+
+MoonEphemeris::Position MoonEphemeris::PositionAt(int year, int month, int day,
+                                                  double hours) const {
+  // Dates that name the same day (day 0 of a month, the previous month's
+  // last day) share a slot: every series sees only this day count, so their
+  // positions are the same to the bit.
+  long long dayCount = korvane::DaysToMonthStart(year, month) + day;
+  std::uint64_t bits = 0;
+  static_assert(sizeof bits == sizeof hours);
+  std::memcpy(&bits, &hours, sizeof bits);
+  std::uint64_t hash = static_cast<std::uint64_t>(dayCount) * 0x9E3779B97F4A7C15ULL ^
+                       (bits ^ (bits >> 29)) * 0xBF58476D1CE4E5B9ULL;
+  PositionSlot& slot = positions_[(hash >> 40) % kPositionSlots];
+  if (slot.valid && slot.day == dayCount && slot.hours == hours) return slot.position;
+  slot.position = ComputePosition(year, month, day, hours);
+  slot.day = dayCount;
+  slot.hours = hours;
+  slot.valid = true;
+  return slot.position;
+}
+
+double MoonEphemeris::SiderealTime0h(int year, int month, int day) const {
+  long long dayCount = korvane::DaysToMonthStart(year, month) + day;
+  SiderealSlot& slot = sidereal_[static_cast<std::uint64_t>(dayCount) % kSiderealSlots];
+  if (slot.valid && slot.day == dayCount) return slot.hours;
+  slot.hours = places_.ApparentSiderealTime(year, month, day, 0.0);
+  slot.day = dayCount;
+  slot.valid = true;
+  return slot.hours;
+}
+
+MoonEphemeris::Position MoonEphemeris::ComputePosition(int year, int month, int day,
+                                                       double hours) const {
   const LocationTable& p = places_;
   double T = p.DaysFromJ2000(year, month, day, hours) * LocationTable::kCenturiesPerDay;
   double lambda = p.DegToRad(MoonLongitude(year, month, day, hours));
@@ -119,5 +163,5 @@ std::pair<double, double> MoonEphemeris::MoonEquatorial(int year, int month, int
   }
   double delta = p.RadToDeg(std::asin(std::sin(beta) * std::cos(eps) +
                                       std::cos(beta) * std::sin(eps) * std::sin(lambda)));
-  return {alpha, delta};
+  return {alpha, delta, ParallaxSeries(p, JulianYears(year, month, day, hours))};
 }

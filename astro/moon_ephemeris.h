@@ -8,16 +8,15 @@
 // The month results live in arrays owned by the object and are overwritten
 // by the next computation of the same kind; read them through the returned
 // pointer before the next call.  The transit table is cached per place and
-// month.
+// month, and the moon's position at each instant asked for is kept for a
+// while, so that the transit, rise and set searches of neighbouring days
+// compute each position once.
 #include <cstdint>
 #include <utility>
 
 #include "astro/location_table.h"
 #include "astro/sun_ephemeris.h"
 #include "engine/calendar_names.h"
-
-// The marker of a day on which the moon does not rise, transit or set.
-inline constexpr double NO_EVENT = 99.0;
 
 // One phase of the moon: the day of the month on which it falls (JST) and
 // its text, for example "満月(21 40)".
@@ -69,26 +68,32 @@ class MoonEphemeris {
 
   // --- Rise, transit and set ----------------------------------------------
   // Half the time the moon spends above the horizon, hours, for latitude
-  // `latitude` (degrees) at a date and UT hour.
+  // `latitude` (degrees) at a date and UT hour; 12 h for a moon up all day,
+  // 0 for one down all day.
   double MoonSemiArc(double latitude, int year, int month, int day, double hours) const;
 
+  // Every operation below takes an observing place, or an index of
+  // LocationTable for the place in JST.  Their times are hours of the day
+  // in the place's UTC offset ("JST" below); "0h UT" means the instant
+  // 0h UT shifted by the place's offset less 9 h, which is 09h of the
+  // place's day as 0h UT is 09h JST.
   // The transit between 0h UT of the previous day and 0h UT of the date, as
   // JST hours.  status 3 (and result 0) when there is none in that day;
   // status 5 when it falls before 0h JST (the result is then the previous
   // day's JST hour); otherwise status 0.
-  double TransitA(int place, int year, int month, int day, int& status) const;
+  double TransitA(const ObservingPlace& place, int year, int month, int day, int& status) const;
   // The transit between 0h UT of the date and of the next day, JST hours
   // 0..24, or NO_EVENT.
-  double TransitB(int place, int year, int month, int day) const;
+  double TransitB(const ObservingPlace& place, int year, int month, int day) const;
   // The transit computed from the motion to the next day.  status 2 when the
   // sidereal time at 0h UT passes 24 h during the day, 1 (NO_EVENT) when the
   // right ascension does, 3 (NO_EVENT) when the transit lies after 0h UT of
   // the next day, otherwise 0.
-  double TransitC(int place, int year, int month, int day, int& status) const;
+  double TransitC(const ObservingPlace& place, int year, int month, int day, int& status) const;
   // The first transit looked for on day 1 of a month; status 1 when it came
   // from TransitC, 2 when TransitA put it on the previous day (late in the
   // evening), 3 otherwise.
-  double TransitFirst(int place, int year, int month, int day, int& status) const;
+  double TransitFirst(const ObservingPlace& place, int year, int month, int day, int& status) const;
 
   // Moonrise and moonset (JST hours) from a transit at UT hour `transitUt`
   // of a date (negative or above 24 allowed).  Rise status 2: the rise falls
@@ -97,18 +102,48 @@ class MoonEphemeris {
   // status 0/1: the same day (1 when the right ascension at 0h UT is 12 h or
   // more); after midnight 2 under the rise's condition, else 3; 4: before
   // midnight of the date.
-  double MoonriseFrom(int place, double transitUt, int year, int month, int day,
+  double MoonriseFrom(const ObservingPlace& place, double transitUt, int year, int month, int day,
                       int& status) const;
-  double MoonsetFrom(int place, double transitUt, int year, int month, int day,
+  double MoonsetFrom(const ObservingPlace& place, double transitUt, int year, int month, int day,
                      int& status) const;
 
   // JST hours of each day, entry i for day i (1..n), entry 0 for the
   // previous month's last day and entry n + 1 for the next month's first;
   // NO_EVENT where the day has none.  The rise and set tables are built
   // from the transit table of the same place and month.
-  const double* MoonTransitTable(int place, int year, int month);
-  const double* MoonriseTable(int place, int year, int month);
-  const double* MoonsetTable(int place, int year, int month);
+  const double* MoonTransitTable(const ObservingPlace& place, int year, int month);
+  const double* MoonriseTable(const ObservingPlace& place, int year, int month);
+  const double* MoonsetTable(const ObservingPlace& place, int year, int month);
+
+  double TransitA(int place, int year, int month, int day, int& status) const {
+    return TransitA(places_.Place(place), year, month, day, status);
+  }
+  double TransitB(int place, int year, int month, int day) const {
+    return TransitB(places_.Place(place), year, month, day);
+  }
+  double TransitC(int place, int year, int month, int day, int& status) const {
+    return TransitC(places_.Place(place), year, month, day, status);
+  }
+  double TransitFirst(int place, int year, int month, int day, int& status) const {
+    return TransitFirst(places_.Place(place), year, month, day, status);
+  }
+  double MoonriseFrom(int place, double transitUt, int year, int month, int day,
+                      int& status) const {
+    return MoonriseFrom(places_.Place(place), transitUt, year, month, day, status);
+  }
+  double MoonsetFrom(int place, double transitUt, int year, int month, int day,
+                     int& status) const {
+    return MoonsetFrom(places_.Place(place), transitUt, year, month, day, status);
+  }
+  const double* MoonTransitTable(int place, int year, int month) {
+    return MoonTransitTable(places_.Place(place), year, month);
+  }
+  const double* MoonriseTable(int place, int year, int month) {
+    return MoonriseTable(places_.Place(place), year, month);
+  }
+  const double* MoonsetTable(int place, int year, int month) {
+    return MoonsetTable(places_.Place(place), year, month);
+  }
 
   // How many entries the last computation of each table wrote (entries
   // 0 .. extent - 1), for checking that no month runs past kTableEntries.
@@ -119,16 +154,20 @@ class MoonEphemeris {
   int TransitTableComputations() const { return transitComputations_; }
 
   // The sun's rise, transit and set, as SunEphemeris gives them.
-  double SunTransit(int place, int year, int month, int day) const {
+  template <typename Place>
+  double SunTransit(const Place& place, int year, int month, int day) const {
     return sun_.SunTransit(place, year, month, day);
   }
-  double SunSemiArc(int place, int year, int month, int day) const {
+  template <typename Place>
+  double SunSemiArc(const Place& place, int year, int month, int day) const {
     return sun_.SunSemiArc(place, year, month, day);
   }
-  double Sunrise(int place, int year, int month, int day) const {
+  template <typename Place>
+  double Sunrise(const Place& place, int year, int month, int day) const {
     return sun_.Sunrise(place, year, month, day);
   }
-  double Sunset(int place, int year, int month, int day) const {
+  template <typename Place>
+  double Sunset(const Place& place, int year, int month, int day) const {
     return sun_.Sunset(place, year, month, day);
   }
 
@@ -136,10 +175,35 @@ class MoonEphemeris {
   const SunEphemeris& sun() const { return sun_; }
 
  private:
+  struct Position {
+    double alpha = 0.0, delta = 0.0, parallax = 0.0;
+  };
+  // The apparent position and parallax at an instant, from the cache when
+  // the same instant was asked for lately; the same numbers either way.
+  Position PositionAt(int year, int month, int day, double hours) const;
+  Position ComputePosition(int year, int month, int day, double hours) const;
+  // Greenwich apparent sidereal time at 0h UT of a date, through the cache.
+  double SiderealTime0h(int year, int month, int day) const;
+
   double JulianYears(int year, int month, int day, double hours) const;
   double Elongation(int year, int month, int day, double hours) const;
-  double RightAscension0h(int year, int month, int day) const;
-  double TransitTime(int place, int year, int month, int day) const;
+  // The UT hour at which the place's day is sampled: 0 for JST.
+  static double SampleHour(const ObservingPlace& place) {
+    return TIME_ZONE_HOURS - place.utcOffset;
+  }
+  // The place's longitude in hours as a place in JST would have it.
+  static double LongitudeHours(const ObservingPlace& place);
+  // The right ascension and the sidereal time at that hour of a date.
+  double RightAscension0h(const ObservingPlace& place, int year, int month, int day) const;
+  double SiderealTimeAtSample(const ObservingPlace& place, int year, int month,
+                              int day) const;
+  // The semi-arc with the place's horizon (dip included), or one of the two
+  // markers when the moon does not cross it that day.
+  static constexpr double kDownAllDay = -1.0;
+  static constexpr double kUpAllDay = -2.0;
+  double SemiArcAt(const ObservingPlace& place, int year, int month, int day,
+                   double hours) const;
+  double TransitTime(const ObservingPlace& place, int year, int month, int day) const;
   // The right ascensions (hours) that the rise and set statuses look at: at
   // 0h UT of the date, at the transit and at the estimated rise or set.
   struct RiseSetAscensions {
@@ -148,17 +212,41 @@ class MoonEphemeris {
   // JST hour of the rise (rise = true) or set from a transit at UT hour
   // `transitUt` of a date, counted from 0h JST of that date (below 0 or
   // above 24 when it falls on a neighbouring day).
-  double RiseOrSetHour(int place, double transitUt, int year, int month, int day, bool rise,
-                       RiseSetAscensions& alpha) const;
-  void FillRiseSetTable(int place, int year, int month, bool rise, double* table);
+  // NO_EVENT when the moon stays above or below the horizon at the transit.
+  double RiseOrSetHour(const ObservingPlace& place, double transitUt, int year, int month,
+                       int day, bool rise, RiseSetAscensions& alpha) const;
+  // The same, the correction step repeated until it settles (for places
+  // beyond kSingleStepLatitude).
+  double SettledRiseOrSetHour(const ObservingPlace& place, double transitUt, int year,
+                              int month, int day, bool rise, RiseSetAscensions& alpha) const;
+  void FillRiseSetTable(const ObservingPlace& place, int year, int month, bool rise,
+                        double* table);
 
   CalendarNames calendar_;
   LocationTable places_;
   SunEphemeris sun_;
   int cachedYear_ = 0;
   int cachedMonth_ = 0;
-  int cachedPlace_ = 0;
+  ObservingPlace cachedPlace_;
   bool cacheValid_ = false;
+
+  // Direct-mapped: a month's tables ask for about 200 instants, most of
+  // them several times; a slot taken by another instant is just recomputed.
+  static constexpr int kPositionSlots = 512;
+  struct PositionSlot {
+    long long day = 0;
+    double hours = 0.0;
+    bool valid = false;
+    Position position;
+  };
+  struct SiderealSlot {
+    long long day = 0;
+    bool valid = false;
+    double hours = 0.0;
+  };
+  static constexpr int kSiderealSlots = 64;
+  mutable PositionSlot positions_[kPositionSlots];
+  mutable SiderealSlot sidereal_[kSiderealSlots];
 
   double age09_[kAgeEntries] = {};
   double age21_[kAgeEntries] = {};

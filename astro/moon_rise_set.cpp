@@ -7,6 +7,12 @@
 // JST day without an event gets NO_EVENT (about once a lunation, because the
 // moon comes back to the meridian and the horizon about 50 minutes later
 // each day).
+//
+// A place in another offset from UT is computed as if in JST: its days are
+// sampled at 09h of its own clock instead of at 0h UT, and it is taken as
+// lying as far from 135 deg E as it lies from its own zone's meridian, so
+// every rule below about "09h JST", "0h UT" and the longitudes of Japan
+// holds for it unchanged.
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -55,35 +61,75 @@ DayDate CountOn(int year, int month, int day) {
 
 }  // namespace
 
-double MoonEphemeris::RightAscension0h(int year, int month, int day) const {
-  return MoonEquatorial(year, month, day, 0.0).first;
+double MoonEphemeris::RightAscension0h(const ObservingPlace& place, int year, int month,
+                                       int day) const {
+  return PositionAt(year, month, day, SampleHour(place)).alpha;
 }
+
+double MoonEphemeris::SiderealTimeAtSample(const ObservingPlace& place, int year, int month,
+                                           int day) const {
+  double theta = SiderealTime0h(year, month, day);
+  double shift = SampleHour(place);
+  if (shift == 0.0) return theta;
+  // The whole hours of the shift go into the longitude (LongitudeHours);
+  // only the sidereal day's gain on the solar day stays here.
+  return korvane::ReduceIntoPeriod(theta + (kSiderealRate - 1.0) * shift + 48.0, 24.0);
+}
+
+double MoonEphemeris::LongitudeHours(const ObservingPlace& place) {
+  double shift = SampleHour(place);
+  double hours = LocationTable::DegToHours(place.longitude);
+  if (shift == 0.0) return hours;
+  // Across the date line (Kiritimati at 157 deg W in UT + 14) the zone's
+  // meridian lies a turn away.
+  return korvane::ReduceIntoPeriod(hours + shift + 3.0 + 48.0, 24.0) - 3.0;
+}
+
+namespace {
+
+// cos of the moon's semi-arc at declination `delta` and parallax `parallax`
+// (degrees) with the horizon lowered by `dip` degrees.
+double MoonSemiArcCosine(const LocationTable& p, double latitude, double delta,
+                         double parallax, double dip) {
+  double z = p.DegToRad(kMoonHorizonZenith + dip - parallax);
+  return korvane::HourAngleCosineUnclamped(z, p.DegToRad(delta), p.DegToRad(latitude));
+}
+
+}  // namespace
 
 double MoonEphemeris::MoonSemiArc(double latitude, int year, int month, int day,
                                   double hours) const {
-  const LocationTable& p = places_;
-  double delta = p.DegToRad(MoonEquatorial(year, month, day, hours).second);
-  double z = p.DegToRad(kMoonHorizonZenith - MoonParallax(year, month, day, hours));
-  double phi = p.DegToRad(latitude);
-  double c = std::cos(z) / (std::cos(delta) * std::cos(phi)) - std::tan(delta) * std::tan(phi);
+  Position at = PositionAt(year, month, day, hours);
+  double c = MoonSemiArcCosine(places_, latitude, at.delta, at.parallax, 0.0);
   // Clamped so that a circumpolar or never-rising moon gives 12 h or 0 h
   // rather than a NaN.
-  return p.RadToHours(std::acos(std::clamp(c, -1.0, 1.0)));
+  return places_.RadToHours(std::acos(std::clamp(c, -1.0, 1.0)));
+}
+
+double MoonEphemeris::SemiArcAt(const ObservingPlace& place, int year, int month, int day,
+                                double hours) const {
+  Position at = PositionAt(year, month, day, hours);
+  double c = MoonSemiArcCosine(places_, place.latitude, at.delta, at.parallax,
+                               HorizonDip(place.height));
+  if (c > 1.0) return kDownAllDay;
+  if (c < -1.0) return kUpAllDay;
+  return places_.RadToHours(std::acos(c));
 }
 
 // The UT hour t (from 0h UT of the date) at which the local sidereal time
 // θ0 + 1.00274 t + λ equals the moon's right ascension α0 + t Δα / 24, with
 // Δα the change from the previous day.
-double MoonEphemeris::TransitTime(int place, int year, int month, int day) const {
-  double lambdaHours = LocationTable::DegToHours(places_.PlaceAt(place).longitude);
-  double theta0 = places_.ApparentSiderealTime(year, month, day, 0.0);
-  double alpha0 = RightAscension0h(year, month, day);
-  double alphaPrev = RightAscension0h(year, month, day - 1);
+double MoonEphemeris::TransitTime(const ObservingPlace& place, int year, int month,
+                                  int day) const {
+  double lambdaHours = LongitudeHours(place);
+  double theta0 = SiderealTimeAtSample(place, year, month, day);
+  double alpha0 = RightAscension0h(place, year, month, day);
+  double alphaPrev = RightAscension0h(place, year, month, day - 1);
   return (alpha0 - theta0 - lambdaHours) /
          (kSiderealRate - RightAscensionStep(alphaPrev, alpha0) / 24.0);
 }
 
-double MoonEphemeris::TransitA(int place, int year, int month, int day, int& status) const {
+double MoonEphemeris::TransitA(const ObservingPlace& place, int year, int month, int day, int& status) const {
   double t = TransitTime(place, year, month, day);
   if (t >= 0.0) {
     status = 3;
@@ -98,25 +144,26 @@ double MoonEphemeris::TransitA(int place, int year, int month, int day, int& sta
   return jst + kDayLength;
 }
 
-double MoonEphemeris::TransitB(int place, int year, int month, int day) const {
+double MoonEphemeris::TransitB(const ObservingPlace& place, int year, int month, int day) const {
   double t = TransitTime(place, year, month, day);
   if (t < 0.0) return NO_EVENT;
   double jst = t + TIME_ZONE_HOURS;
   return jst > kDayLength ? jst - kDayLength : jst;
 }
 
-double MoonEphemeris::TransitC(int place, int year, int month, int day, int& status) const {
+double MoonEphemeris::TransitC(const ObservingPlace& place, int year, int month, int day,
+                               int& status) const {
   status = 0;
-  double lambdaHours = LocationTable::DegToHours(places_.PlaceAt(place).longitude);
-  double theta0 = places_.ApparentSiderealTime(year, month, day, 0.0);
-  double theta1 = places_.ApparentSiderealTime(year, month, day + 1, 0.0);
+  double lambdaHours = LongitudeHours(place);
+  double theta0 = SiderealTimeAtSample(place, year, month, day);
+  double theta1 = SiderealTimeAtSample(place, year, month, day + 1);
   if (theta1 < theta0) {
     // The sidereal time at 0h UT passed 24 h during the day.
     theta1 += 24.0;
     status = 2;
   }
-  double alpha0 = RightAscension0h(year, month, day);
-  double alpha1 = RightAscension0h(year, month, day + 1);
+  double alpha0 = RightAscension0h(place, year, month, day);
+  double alpha1 = RightAscension0h(place, year, month, day + 1);
   if (alpha0 > alpha1) {
     if (status != 2) {
       // The right ascension passed 24 h during the day; the next day's
@@ -140,9 +187,10 @@ double MoonEphemeris::TransitC(int place, int year, int month, int day, int& sta
   return jst;
 }
 
-double MoonEphemeris::TransitFirst(int place, int year, int month, int day, int& status) const {
-  double theta0 = places_.ApparentSiderealTime(year, month, day, 0.0);
-  double alpha0 = RightAscension0h(year, month, day);
+double MoonEphemeris::TransitFirst(const ObservingPlace& place, int year, int month, int day,
+                                   int& status) const {
+  double theta0 = SiderealTimeAtSample(place, year, month, day);
+  double alpha0 = RightAscension0h(place, year, month, day);
   if (theta0 > alpha0) {
     int ignored = 0;
     status = 1;
@@ -158,20 +206,79 @@ double MoonEphemeris::TransitFirst(int place, int year, int month, int day, int&
   return r;
 }
 
-double MoonEphemeris::RiseOrSetHour(int place, double transitUt, int year, int month, int day,
-                                    bool rise, RiseSetAscensions& alpha) const {
-  double latitude = places_.PlaceAt(place).latitude;
-  alpha.atZeroUt = RightAscension0h(year, month, day);
-  alpha.atTransit = MoonEquatorial(year, month, day, transitUt).first;
-  double semiArc0 = MoonSemiArc(latitude, year, month, day, transitUt);
+double MoonEphemeris::RiseOrSetHour(const ObservingPlace& place, double transitUt, int year,
+                                    int month, int day, bool rise,
+                                    RiseSetAscensions& alpha) const {
+  const double shift = SampleHour(place);
+  alpha.atZeroUt = RightAscension0h(place, year, month, day);
+  alpha.atTransit = PositionAt(year, month, day, transitUt + shift).alpha;
+  if (std::fabs(place.latitude) > kSingleStepLatitude) {
+    return SettledRiseOrSetHour(place, transitUt, year, month, day, rise, alpha);
+  }
+  double semiArc0 = SemiArcAt(place, year, month, day, transitUt + shift);
+  // The moon stays up (or down) through this transit: near the poles, or
+  // within about 29 deg of them in a month of high declination.
+  if (semiArc0 < 0.0) return NO_EVENT;
   // One correction step: the semi-arc at the estimated rise or set, and the
   // moon's own motion in right ascension between it and the transit.
   double estimate = rise ? transitUt - semiArc0 : transitUt + semiArc0;
-  double semiArc = MoonSemiArc(latitude, year, month, day, estimate);
-  alpha.atEvent = MoonEquatorial(year, month, day, estimate).first;
+  double semiArc = SemiArcAt(place, year, month, day, estimate + shift);
+  // The horizon reached at the transit is not reached half a turn away:
+  // the moon's declination took it out of reach in between.
+  if (semiArc < 0.0) return NO_EVENT;
+  alpha.atEvent = PositionAt(year, month, day, estimate + shift).alpha;
   double motion = RightAscensionStep(alpha.atTransit, alpha.atEvent);
   if (rise) return transitUt + motion - semiArc + kRiseSetCorrection + TIME_ZONE_HOURS;
   return transitUt + semiArc + motion - kRiseSetCorrection + TIME_ZONE_HOURS;
+}
+
+double MoonEphemeris::SettledRiseOrSetHour(const ObservingPlace& place, double transitUt,
+                                           int year, int month, int day, bool rise,
+                                           RiseSetAscensions& alpha) const {
+  // Far from the equator the semi-arc changes quickly with the moon's
+  // declination and one step can miss by several minutes.  The event is
+  // where the local sidereal time, gaining 1.00274 h an hour from the
+  // transit, is the moon's right ascension there less (rise) or plus (set)
+  // its semi-arc there; each round takes both at the last estimate.
+  const double shift = SampleHour(place);
+  const double sign = rise ? -1.0 : 1.0;
+  double semiArc0 = SemiArcAt(place, year, month, day, transitUt + shift);
+  if (semiArc0 == kDownAllDay) return NO_EVENT;
+  // Up all day at the transit: it may still set and rise again about the
+  // lower culmination, when the declination has changed by then.
+  double event = transitUt + sign * (semiArc0 == kUpAllDay ? 12.0 : semiArc0);
+  constexpr double kSettled = 3.0 / 3600.0;
+  constexpr int kMaxRounds = 12;
+  bool upThroughout = false;
+  // The next estimate from the last one; the estimates converge like a
+  // fixed point, so after the first round the secant through the last two
+  // (event, residual) pairs is taken, which settles in two or three rounds
+  // instead of five or six.
+  double previous = 0.0, previousResidual = 0.0;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    double semiArc = SemiArcAt(place, year, month, day, event + shift);
+    if (semiArc == kDownAllDay) return NO_EVENT;
+    upThroughout = semiArc == kUpAllDay;
+    if (upThroughout) semiArc = 12.0;
+    alpha.atEvent = PositionAt(year, month, day, event + shift).alpha;
+    double motion = RightAscensionStep(alpha.atTransit, alpha.atEvent);
+    double next = transitUt + (motion + sign * semiArc) / kSiderealRate;
+    double residual = next - event;
+    if (std::fabs(residual) < kSettled) {
+      event = next;
+      break;
+    }
+    // The residual's slope is -1 for a plain step; one near 0 or above would
+    // throw the secant far off, and the plain step is taken instead.
+    double slope = round > 0 && !upThroughout ? (residual - previousResidual) / (event - previous)
+                                              : -1.0;
+    previous = event;
+    previousResidual = residual;
+    event = slope < -0.2 ? event - residual / slope : next;
+  }
+  // Still above the horizon at the lower culmination: no set (rise) here.
+  if (upThroughout) return NO_EVENT;
+  return event + TIME_ZONE_HOURS;
 }
 
 namespace {
@@ -185,11 +292,12 @@ bool NextDayStatus(double alphaZeroUt, double alphaTransit, double alphaEvent) {
 
 }  // namespace
 
-double MoonEphemeris::MoonriseFrom(int place, double transitUt, int year, int month, int day,
-                                   int& status) const {
+double MoonEphemeris::MoonriseFrom(const ObservingPlace& place, double transitUt, int year,
+                                   int month, int day, int& status) const {
   RiseSetAscensions alpha;
   double w = RiseOrSetHour(place, transitUt, year, month, day, true, alpha);
   status = 0;
+  if (w == NO_EVENT) return NO_EVENT;
   if (w < 0.0) {
     w += kDayLength;
   } else if (w > kDayLength && NextDayStatus(alpha.atZeroUt, alpha.atTransit, alpha.atEvent)) {
@@ -200,10 +308,14 @@ double MoonEphemeris::MoonriseFrom(int place, double transitUt, int year, int mo
   return w;
 }
 
-double MoonEphemeris::MoonsetFrom(int place, double transitUt, int year, int month, int day,
-                                  int& status) const {
+double MoonEphemeris::MoonsetFrom(const ObservingPlace& place, double transitUt, int year,
+                                  int month, int day, int& status) const {
   RiseSetAscensions alpha;
   double w = RiseOrSetHour(place, transitUt, year, month, day, false, alpha);
+  if (w == NO_EVENT) {
+    status = 0;
+    return NO_EVENT;
+  }
   if (w < 0.0) {
     w += kDayLength;
     status = 4;
@@ -216,8 +328,9 @@ double MoonEphemeris::MoonsetFrom(int place, double transitUt, int year, int mon
   return w;
 }
 
-const double* MoonEphemeris::MoonTransitTable(int place, int year, int month) {
-  if (cacheValid_ && place == cachedPlace_ && year == cachedYear_ && month == cachedMonth_) {
+const double* MoonEphemeris::MoonTransitTable(const ObservingPlace& place, int year, int month) {
+  if (cacheValid_ && place.SameSite(cachedPlace_) && year == cachedYear_ &&
+      month == cachedMonth_) {
     return transit_;
   }
   ++transitComputations_;
@@ -351,7 +464,8 @@ const double* MoonEphemeris::MoonTransitTable(int place, int year, int month) {
   return transit_;
 }
 
-void MoonEphemeris::FillRiseSetTable(int place, int year, int month, bool rise, double* table) {
+void MoonEphemeris::FillRiseSetTable(const ObservingPlace& place, int year, int month,
+                                     bool rise, double* table) {
   const double* T = MoonTransitTable(place, year, month);
   const int available = transitExtent_;
   const int n = CalendarNames::MonthLength(year, month);
@@ -365,6 +479,7 @@ void MoonEphemeris::FillRiseSetTable(int place, int year, int month, bool rise, 
     if (T[k] == NO_EVENT) continue;
     RiseSetAscensions alpha;
     double w = RiseOrSetHour(place, T[k] - TIME_ZONE_HOURS, year, month, k, rise, alpha);
+    if (w == NO_EVENT) continue;
     int day = k;
     if (w < 0.0) {
       w += kDayLength;
@@ -378,13 +493,13 @@ void MoonEphemeris::FillRiseSetTable(int place, int year, int month, bool rise, 
   }
 }
 
-const double* MoonEphemeris::MoonriseTable(int place, int year, int month) {
+const double* MoonEphemeris::MoonriseTable(const ObservingPlace& place, int year, int month) {
   FillRiseSetTable(place, year, month, true, rise_);
   riseExtent_ = CalendarNames::MonthLength(year, month) + 2;
   return rise_;
 }
 
-const double* MoonEphemeris::MoonsetTable(int place, int year, int month) {
+const double* MoonEphemeris::MoonsetTable(const ObservingPlace& place, int year, int month) {
   FillRiseSetTable(place, year, month, false, set_);
   setExtent_ = CalendarNames::MonthLength(year, month) + 2;
   return set_;

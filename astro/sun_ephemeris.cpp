@@ -25,15 +25,19 @@ constexpr SunTerm kSunTerms[18] = {
 // refraction and the semi-diameter.
 constexpr double kSunHorizonZenith = 90.85;
 
+}  // namespace
+
+namespace korvane {
+
 // cos H for a body at declination dec seen from latitude lat when its centre
-// is at zenith distance z (all radians).  Clamped so that a place where the
-// body never rises or sets gives 12 h or 0 h instead of a NaN.
-double HourAngleCosine(double z, double dec, double lat) {
-  double c = std::cos(z) / (std::cos(dec) * std::cos(lat)) - std::tan(dec) * std::tan(lat);
-  return std::clamp(c, -1.0, 1.0);
+// is at zenith distance z (all radians); outside -1..1 where the body never
+// rises or sets.  Even at a pole cos(lat) of a double is not 0, so the value
+// is large but finite.
+double HourAngleCosineUnclamped(double z, double dec, double lat) {
+  return std::cos(z) / (std::cos(dec) * std::cos(lat)) - std::tan(dec) * std::tan(lat);
 }
 
-}  // namespace
+}  // namespace korvane
 
 double SunEphemeris::SunLongitude(int year, int month, int day, double hours) const {
   const LocationTable& p = places_;
@@ -46,7 +50,29 @@ double SunEphemeris::SunLongitude(int year, int month, int day, double hours) co
   return p.NormalizeDegrees(lambda);
 }
 
+const SunEphemeris::SunDay& SunEphemeris::DayAt(int year, int month, int day) const {
+  // Dates that name the same day share a slot: the series see only the day
+  // count, so the numbers are the same to the bit.
+  long long dayCount = korvane::DaysToMonthStart(year, month) + day;
+  SunDaySlot& slot = days_[static_cast<unsigned long long>(dayCount) % kDaySlots];
+  if (!slot.valid || slot.day != dayCount) {
+    slot.value.equatorial = ComputeEquatorial(year, month, day);
+    slot.value.equationOfTime = ComputeEquationOfTime(year, month, day, slot.value.equatorial.first);
+    slot.day = dayCount;
+    slot.valid = true;
+  }
+  return slot.value;
+}
+
 std::pair<double, double> SunEphemeris::SunEquatorial(int year, int month, int day) const {
+  return DayAt(year, month, day).equatorial;
+}
+
+double SunEphemeris::EquationOfTime(int year, int month, int day) const {
+  return DayAt(year, month, day).equationOfTime;
+}
+
+std::pair<double, double> SunEphemeris::ComputeEquatorial(int year, int month, int day) const {
   const LocationTable& p = places_;
   double T = p.DaysFromJ2000(year, month, day, 0.0) * LocationTable::kCenturiesPerDay;
   double lambda = p.DegToRad(SunLongitude(year, month, day, 0.0));
@@ -64,7 +90,7 @@ std::pair<double, double> SunEphemeris::SunEquatorial(int year, int month, int d
   return {alpha, delta};
 }
 
-double SunEphemeris::EquationOfTime(int year, int month, int day) const {
+double SunEphemeris::ComputeEquationOfTime(int year, int month, int day, double alpha) const {
   const LocationTable& p = places_;
   double T = p.DaysFromJ2000(year, month, day, 0.0) * LocationTable::kCenturiesPerDay;
   // Mean sidereal time at 0h UT plus 12 h: the right ascension of the mean
@@ -77,22 +103,24 @@ double SunEphemeris::EquationOfTime(int year, int month, int day) const {
     G = korvane::ReduceIntoPeriod(G, 24.0);
   }
   double d = G + p.RadToHours(p.EquationOfEquinoxes(T));
-  double alpha = SunEquatorial(year, month, day).first;
   double e = d - alpha;
   return e > 23.0 ? e - 24.0 : e;
 }
 
-double SunEphemeris::SunTransit(int place, int year, int month, int day) const {
-  double lambdaHours = LocationTable::DegToHours(places_.PlaceAt(place).longitude);
-  // Local mean noon corrected by the equation of time, in JST (UT + 9).
-  double x = 12.0 - EquationOfTime(year, month, day) - lambdaHours + 9.0;
+double SunEphemeris::SunTransit(const ObservingPlace& place, int year, int month,
+                                int day) const {
+  double lambdaHours = LocationTable::DegToHours(place.longitude);
+  // Local mean noon corrected by the equation of time, in the place's time.
+  double x = 12.0 - EquationOfTime(year, month, day) - lambdaHours + place.utcOffset;
   if (x < 0.0) x += 24.0 * std::ceil(-x / 24.0);
+  // A place far from its zone's meridian can have its noon past midnight.
+  if (x >= 24.0) x -= 24.0 * std::floor(x / 24.0);
   return x;
 }
 
-double SunEphemeris::SunSemiArc(int place, int year, int month, int day) const {
+double SunEphemeris::SemiArcCosine(const ObservingPlace& place, int year, int month, int day,
+                                   double hours) const {
   const LocationTable& p = places_;
-  double transit = SunTransit(place, year, month, day);
   double delta0 = SunEquatorial(year, month, day).second;
   int ny = year, nm = month, nd = day + 1;
   if (nd > CalendarNames::MonthLength(year, month)) {
@@ -103,17 +131,54 @@ double SunEphemeris::SunSemiArc(int place, int year, int month, int day) const {
     }
   }
   double delta1 = SunEquatorial(ny, nm, nd).second;
-  // Declination at the transit's UT, between the two 0h UT values.
-  double delta = delta0 + (delta1 - delta0) * (transit - 9.0) / 24.0;
-  double phi = p.DegToRad(p.PlaceAt(place).latitude);
-  return p.RadToHours(
-      std::acos(HourAngleCosine(p.DegToRad(kSunHorizonZenith), p.DegToRad(delta), phi)));
+  // Declination at the instant's UT, between the two 0h UT values.
+  double delta = delta0 + (delta1 - delta0) * (hours - place.utcOffset) / 24.0;
+  double phi = p.DegToRad(place.latitude);
+  double z = p.DegToRad(kSunHorizonZenith + HorizonDip(place.height));
+  return korvane::HourAngleCosineUnclamped(z, p.DegToRad(delta), phi);
 }
 
-double SunEphemeris::Sunrise(int place, int year, int month, int day) const {
-  return SunTransit(place, year, month, day) - SunSemiArc(place, year, month, day);
+double SunEphemeris::SunSemiArc(const ObservingPlace& place, int year, int month,
+                                int day) const {
+  double c = SemiArcCosine(place, year, month, day, SunTransit(place, year, month, day));
+  return places_.RadToHours(std::acos(std::clamp(c, -1.0, 1.0)));
 }
 
-double SunEphemeris::Sunset(int place, int year, int month, int day) const {
-  return SunTransit(place, year, month, day) + SunSemiArc(place, year, month, day);
+namespace {
+
+// A rise or set pushed past either midnight by a place far from its zone's
+// meridian is shown at its hour on the clock.
+double WrapIntoDay(double hours) {
+  if (hours < 0.0) return hours + 24.0;
+  if (hours >= 24.0) return hours - 24.0;
+  return hours;
+}
+
+}  // namespace
+
+double SunEphemeris::RiseOrSet(const ObservingPlace& place, int year, int month, int day,
+                               double sign) const {
+  const double transit = SunTransit(place, year, month, day);
+  double c = SemiArcCosine(place, year, month, day, transit);
+  if (c > 1.0 || c < -1.0) return NO_EVENT;
+  double event = transit + sign * places_.RadToHours(std::acos(c));
+  if (std::fabs(place.latitude) > kSingleStepLatitude) {
+    // Far from the equator the declination's change between the transit
+    // and the rise or set moves it by a minute or more: take the
+    // declination at the event itself (two rounds settle it to a second).
+    for (int round = 0; round < 2; ++round) {
+      c = SemiArcCosine(place, year, month, day, event);
+      if (c > 1.0 || c < -1.0) return NO_EVENT;
+      event = transit + sign * places_.RadToHours(std::acos(c));
+    }
+  }
+  return WrapIntoDay(event);
+}
+
+double SunEphemeris::Sunrise(const ObservingPlace& place, int year, int month, int day) const {
+  return RiseOrSet(place, year, month, day, -1.0);
+}
+
+double SunEphemeris::Sunset(const ObservingPlace& place, int year, int month, int day) const {
+  return RiseOrSet(place, year, month, day, 1.0);
 }

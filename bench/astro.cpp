@@ -64,6 +64,42 @@ void BM_MoonTimeListMonth(benchmark::State& state) {
 }
 BENCHMARK(BM_MoonTimeListMonth)->Unit(benchmark::kMillisecond);
 
+// The whole moon table of a month as the list shows it: each day's position
+// and parallax at 0h UT besides the rise, transit and set.  This is the
+// work bench/compare_pyephem.py times PyEphem on.
+template <typename Place>
+void MoonTableMonth(benchmark::State& state, const Place& place) {
+  MoonEphemeris moon;
+  MonthCycle cycle;
+  for (auto _ : state) {
+    const int y = cycle.year(), m = cycle.month();
+    for (int d = 1; d <= CalendarNames::MonthLength(y, m); ++d) {
+      benchmark::DoNotOptimize(moon.MoonEquatorial(y, m, d, 0.0));
+      benchmark::DoNotOptimize(moon.MoonParallax(y, m, d, 0.0));
+    }
+    benchmark::DoNotOptimize(moon.MoonriseTable(place, y, m));
+    benchmark::DoNotOptimize(moon.MoonTransitTable(place, y, m));
+    benchmark::DoNotOptimize(moon.MoonsetTable(place, y, m));
+    cycle.next();
+  }
+}
+
+void BM_MoonTableMonth(benchmark::State& state) { MoonTableMonth(state, kTokyo); }
+BENCHMARK(BM_MoonTableMonth)->Unit(benchmark::kMillisecond);
+
+// A place of the user's own beyond 46 degrees, where rise and set settle by
+// repeated steps.
+ObservingPlace Greenwich() {
+  ObservingPlace place;
+  place.latitude = 51.4779;
+  place.longitude = -0.0015;
+  place.utcOffset = 0.0;
+  return place;
+}
+
+void BM_MoonTableMonthGreenwich(benchmark::State& state) { MoonTableMonth(state, Greenwich()); }
+BENCHMARK(BM_MoonTableMonthGreenwich)->Unit(benchmark::kMillisecond);
+
 void BM_MoonAge21(benchmark::State& state) {
   MoonEphemeris moon;
   MonthCycle cycle;
@@ -99,6 +135,22 @@ void BM_SunTimesMonth(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SunTimesMonth)->Unit(benchmark::kMillisecond);
+
+void BM_SunTimesMonthGreenwich(benchmark::State& state) {
+  SunEphemeris sun;
+  const ObservingPlace place = Greenwich();
+  MonthCycle cycle;
+  for (auto _ : state) {
+    int n = CalendarNames::MonthLength(cycle.year(), cycle.month());
+    for (int d = 1; d <= n; ++d) {
+      benchmark::DoNotOptimize(sun.Sunrise(place, cycle.year(), cycle.month(), d));
+      benchmark::DoNotOptimize(sun.SunTransit(place, cycle.year(), cycle.month(), d));
+      benchmark::DoNotOptimize(sun.Sunset(place, cycle.year(), cycle.month(), d));
+    }
+    cycle.next();
+  }
+}
+BENCHMARK(BM_SunTimesMonthGreenwich)->Unit(benchmark::kMillisecond);
 
 // A year of Greenwich sidereal time (the sidereal time list).
 void BM_SiderealTimeYear(benchmark::State& state) {

@@ -144,6 +144,8 @@ namespace {
 
 // "%2d %02d" of a time in hours, to the nearest minute.
 std::string HoursMinutes(double hours) {
+  // The sun up or down all day near a pole, as the lists show it.
+  if (hours == NO_EVENT) return "--";
   int h = 0;
   int m = 0;
   LocationTable::HoursToHm(hours, h, m);
@@ -154,10 +156,15 @@ std::string HoursMinutes(double hours) {
 
 DayPage DayPageContent::Page(int year, int month, int day, int place, const GridRect& rect,
                              const DayPageExtras& extras) {
+  // An index outside the table gives 東京.
+  return Page(year, month, day, engines_->places.Place(place), rect, extras);
+}
+
+DayPage DayPageContent::Page(int year, int month, int day, const ObservingPlace& place,
+                             const GridRect& rect, const DayPageExtras& extras) {
   Engines& en = *engines_;
   DayPage page;
   page.page = rect;
-  if (place < 0 || place >= LocationTable::kPlaceCount) place = LocationTable::kDefaultPlace;
 
   // The day's state.
   const LunisolarDate lunar = en.lunisolar.FromGregorian(year, month, day);
@@ -247,7 +254,7 @@ DayPage DayPageContent::Page(int year, int month, int day, int place, const Grid
   for (DrawOp& op : MoonDrawing(box(x0, x0 + g + W / 16, y0 + 3 * e, y0 + 5 * e), page.moonAge))
     page.ops.push_back(std::move(op));
   // 16..18: the place, sunrise and sunset.
-  out.Text(16, box(x0, x0 + 3 * g, y0 + 6 * e, y0 + 8 * e), 4, en.places.PlaceName(place));
+  out.Text(16, box(x0, x0 + 3 * g, y0 + 6 * e, y0 + 8 * e), 4, place.name);
   out.Text(17, box(x0, x0 + 3 * g, y0 + 6 * e + e / 2, y0 + 8 * e + e / 2), 4,
            "日の出 " + HoursMinutes(en.moon.Sunrise(place, year, month, day)));
   out.Text(18, box(x0, x0 + 3 * g, y0 + 7 * e, y0 + 9 * e), 4,
@@ -255,10 +262,9 @@ DayPage DayPageContent::Page(int year, int month, int day, int place, const Grid
   // 19, 20: moonrise and moonset; the tables are indexed by the day itself.
   const double rise = en.moon.MoonriseTable(place, year, month)[day];
   out.Text(19, box(x0, x0 + 3 * g, y0 + 7 * e + e / 2, y0 + 9 * e + e / 2), 4,
-           rise == NO_EVENT ? std::string("月の出 --") : "月の出 " + HoursMinutes(rise));
+           "月の出 " + HoursMinutes(rise));
   const double set = en.moon.MoonsetTable(place, year, month)[day];
-  out.Text(20, box(x0, x0 + 3 * g, y0 + 8 * e, y0 + 10 * e), 4,
-           set == NO_EVENT ? std::string("    入 --") : "    入 " + HoursMinutes(set));
+  out.Text(20, box(x0, x0 + 3 * g, y0 + 8 * e, y0 + 10 * e), 4, "    入 " + HoursMinutes(set));
   // 21: the moon's phase, on the day it falls.
   const MoonPhaseList phases = en.moon.MoonPhaseEvents(year, month);
   for (int i = 0; i < phases.count; ++i) {
@@ -300,11 +306,14 @@ DayPage DayPageContent::Page(int year, int month, int day, int place, const Grid
 }
 
 DayTextData::DayTextData(const std::string& programDirectory, int place)
+    : DayTextData(programDirectory, LocationTable().Place(place)) {}
+
+DayTextData::DayTextData(const std::string& programDirectory, const ObservingPlace& place)
     : schedulePath_(TextDataPath(programDirectory, "annual.txt")),
       temperatures_(std::make_unique<NormalTemperatureTable>(
           TextDataPath(programDirectory, "weather.txt"))) {
-  const LocationTable places;
-  temperaturesAvailable_ = temperatures_->Build(places.PlaceAt(place).group) != 0;
+  // A place of the user's own has no station (group -1): no temperatures.
+  temperaturesAvailable_ = temperatures_->Build(place.group) != 0;
 }
 
 DayTextData::~DayTextData() = default;

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/location_table.h"
 #include "engine/calendar_law.h"
 #include "content/grid/grid_page.h"
 
@@ -46,6 +47,7 @@ struct DayPageExtras {
 class DayTextData {
  public:
   DayTextData(const std::string& programDirectory, int place);
+  DayTextData(const std::string& programDirectory, const ObservingPlace& place);
   ~DayTextData();
   DayTextData(const DayTextData&) = delete;
   DayTextData& operator=(const DayTextData&) = delete;
@@ -120,6 +122,9 @@ class DayPageContent {
   // rectangle `page`.
   DayPage Page(int year, int month, int day, int place, const GridRect& page,
                 const DayPageExtras& extras);
+  // The same at any place; its times are in the place's UTC offset.
+  DayPage Page(int year, int month, int day, const ObservingPlace& place, const GridRect& page,
+               const DayPageExtras& extras);
 
   // The day's solar-term code (index + 20), 0 on other days.
   int TermCode(int year, int month, int day) const;

@@ -38,8 +38,10 @@ CKorvaneApp* CKorvaneApp::Instance() { return g_app; }
 bool CKorvaneApp::InitInstance() {
   AppSettings& settings = AppSettings::Instance();
   korvane::SetMessageBoxCaption(QString::fromUtf8(korvane::kAppTitle));
-  // 1. The settings file in the working directory.
+  // 1. The settings file in the working directory, and the user's places
+  // (before anything reads a place code).
   settings.Setup();
+  const int damagedPlaces = settings.LoadUserPlaces();
   // 2. Whether a main window is wanted at all.
   ShowMainWindow = settings.GetOneDayWindow(1);
   // The rules every view and dialog follows, the day calendar included.
@@ -63,6 +65,12 @@ bool CKorvaneApp::InitInstance() {
     frame->SetMessageText(QString::fromStdString(
         korvane::Format("%s %s", "設定を保存できません:", reason.c_str())));
   });
+
+  if (damagedPlaces > 0) {
+    mainFrame_->SetMessageText(QString::fromStdString(korvane::Format(
+        "設定ファイルの地点 %d 件が壊れているため読み飛ばしました ([%s])", damagedPlaces,
+        AppSettings::kPlacesSection)));
+  }
 
   // 6. Shown, in the state the placement asked for, and painted at once.
   mainFrame_->show();

@@ -1,5 +1,7 @@
 #include "shell/main_frame.h"
 
+#include "ui/dialogs/places_dialog.h"
+
 #include <QAction>
 #include <QFile>
 #include <QMdiArea>
@@ -16,6 +18,7 @@
 #include "engine/message_hook.h"
 #include "framework/doc_template.h"
 #include "framework/mdi_child.h"
+#include "framework/message_box.h"
 #include "framework/view.h"
 #include "state/app_settings.h"
 #include "content/command_ids.h"
@@ -23,6 +26,7 @@
 #include "render/icons.h"
 #include "shell/korvane_app.h"
 #include "shell/opening_names.h"
+#include "ui/dialogs/places_dialog.h"
 #include "ui/dialogs/shell_dialogs.h"
 #include "shell/view_kinds.h"
 
@@ -53,6 +57,8 @@ constexpr CommandText kCommands[] = {
      "祝日と元号を現行の法律で表示します. 外すと発行時の規則で表示します.\n現行の祝日・元号"},
     {ID_MONTH_SETTING, "月の設定(&M)", "暦の表示年/月を指定します.\n暦の表示年/月の指定"},
     {ID_AREA_SETTING, "月・日の出/入表示地域の設定(&R)", "月・日の出/入表示地域を指定します.\n表示地域の指定"},
+    {ID_PLACES, "地点の管理(&P)...",
+     "日の出/入を計算する地点を自分で加え、直し、削除します.\n地点の管理"},
     {ID_WINDOW_CASCADE, "重ねて表示(&C)", "ｳｨﾝﾄﾞｳを重ねて表示\n重ねて表示"},
     {ID_WINDOW_TILE_HORZ, "上下に並べて表示(&T)", "ｳｨﾝﾄﾞｳを上下に並べて表示\n上下に並べて表示"},
     {ID_WINDOW_TILE_VERT, "左右に並べて表示(&V)", "ｳｨﾝﾄﾞｳを左右に並べて表示\n左右に並べて表示"},
@@ -75,7 +81,9 @@ struct MenuDef {
 const std::vector<MenuDef>& MainMenu() {
   static const std::vector<MenuDef> menu = {
       {"ﾌｧｲﾙ(&F)", {ID_FILE_CLOSE, 0, ID_FILE_EXPORT, ID_FILE_PRINT, 0, ID_APP_EXIT}},
-      {"表示(&V)", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN, ID_CURRENT_LAW}},
+      {"表示(&V)",
+       {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN, ID_CURRENT_LAW, 0,
+        ID_PLACES}},
       {"ｸﾞﾚｺﾞﾘｵ暦館(&G)",
        {ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6, ID_G_ETO, ID_G_STAR9, ID_G_QDAY,
         ID_G_NORMAL, 0, ID_MONTH_SETTING}},
@@ -186,6 +194,10 @@ void CMainFrame::BindHandlers() {
   CheckCommandWhen(ID_CURRENT_LAW, [] { return CurrentLaw == CalendarLaw::Current; });
 
   OnCommand(ID_DAY_CALENDAR, [this] { Dialogs().dayCalendar(this); });
+  OnCommand(ID_PLACES, [this] {
+    CPlacesDialog dialog(this);
+    DoModal(dialog);
+  });
   EnableCommandWhen(ID_DAY_CALENDAR, [] { return Dialogs().dayCalendar != nullptr; });
   // The frame's ワンポイント, when no view takes it: the tips as they are,
   // without choosing a tip.

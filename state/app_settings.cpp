@@ -14,6 +14,7 @@ namespace {
 
 // A stored place index is checked against the place table the views use.
 static_assert(korvane::kPlaceCount == LocationTable::kPlaceCount);
+static_assert(korvane::kDefaultAreaCode == LocationTable::kDefaultPlace);
 
 constexpr const char* kBarStateKey = "BarState";
 // Tip numbers run from 1; anything beyond this is damage, not a tip.
@@ -62,7 +63,8 @@ bool AppSettings::IsValidLunarMonth(int year, int month) {
   return month >= 1 && month <= months;
 }
 
-bool AppSettings::IsValidArea(int area) { return area >= 0 && area < korvane::kPlaceCount; }
+// The table's places and the user's own that are loaded.
+bool AppSettings::IsValidArea(int area) { return Places.IsValidCode(area); }
 
 bool AppSettings::IsValidFlag(int value) { return value == 0 || value == 1; }
 
@@ -119,6 +121,43 @@ int AppSettings::GetAreaCode() const {
 }
 
 void AppSettings::SetAreaCode(int area) { profile_.WriteProfileInt(kSection, "AreaCode", area); }
+
+int AppSettings::LoadUserPlaces() {
+  std::vector<ObservingPlace> places;
+  damagedPlaceLines_.clear();
+  for (int i = 1; i <= PlaceList::kMaxUserPlaces; ++i) {
+    const std::optional<std::string> line =
+        profile_.Read(kPlacesSection, "Place" + std::to_string(i));
+    // A blank key is a place removed; the places after it still count.
+    if (!line || line->empty()) continue;
+    if (std::optional<ObservingPlace> place = PlaceList::FromLine(*line)) {
+      places.push_back(std::move(*place));
+    } else {
+      damagedPlaceLines_.push_back(*line);
+    }
+  }
+  Places.SetUserPlaces(places);
+  return static_cast<int>(damagedPlaceLines_.size());
+}
+
+void AppSettings::SaveUserPlaces() {
+  // The damaged lines go back after the places, as they were, so that a
+  // line mistyped by hand can still be mended; they stay skipped.
+  std::vector<std::string> lines;
+  for (const ObservingPlace& place : Places.UserPlaces()) lines.push_back(PlaceList::ToLine(place));
+  for (const std::string& line : damagedPlaceLines_) lines.push_back(line);
+  for (int i = 1; i <= PlaceList::kMaxUserPlaces; ++i) {
+    const std::string key = "Place" + std::to_string(i);
+    if (i <= static_cast<int>(lines.size())) {
+      if (profile_.Read(kPlacesSection, key) != lines[i - 1]) {
+        profile_.WriteProfileString(kPlacesSection, key, lines[i - 1]);
+      }
+    } else if (const std::optional<std::string> old = profile_.Read(kPlacesSection, key);
+               old && !old->empty()) {
+      profile_.WriteProfileString(kPlacesSection, key, "");
+    }
+  }
+}
 
 int AppSettings::GetOneDayWindow(int defaultValue) const { return GetFlag("onedaywindow", defaultValue); }
 

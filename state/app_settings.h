@@ -15,6 +15,7 @@
 //   settings.ProgramDirectory();           // "<dir>" for "<dir>/TxtData/..."
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "engine/calendar_law.h"
 #include "framework/profile.h"
@@ -25,6 +26,7 @@ class AppSettings {
  public:
   static constexpr const char* kProgramName = "korvane";
   static constexpr const char* kSection = "Settings";
+  static constexpr const char* kPlacesSection = "Places";
   // The framework's bar layout is saved under this name.
   static constexpr const char* kBarStateName = "General";
 
@@ -49,8 +51,15 @@ class AppSettings {
   void SetOnePointView(int show);
   int GetOneDayView() const;  // default 1
   void SetOneDayView(int show);
+  // A code of the shared Places, so the user's places are read first.
   int GetAreaCode() const;  // default 39
   void SetAreaCode(int area);
+  // The user's places, section "Places", keys Place1..Place100, each a
+  // PlaceList line.  Loading fills the shared Places and returns how many
+  // entries were damaged (and skipped); saving writes them and blanks the
+  // keys of places removed since.  Damaged lines are kept after the places.
+  int LoadUserPlaces();
+  void SaveUserPlaces();
   int GetOneDayWindow(int defaultValue) const;
   void SetOneDayWindow(int show);
   // CurrentLaw: 1 = the law as it stands (default), 0 = the published rules.
@@ -88,4 +97,6 @@ class AppSettings {
 
   std::string programDirectory_;
   korvane::ProfileFile& profile_ = korvane::AppProfile();
+  // The [Places] lines that did not read as a place at the last load.
+  std::vector<std::string> damagedPlaceLines_;
 };

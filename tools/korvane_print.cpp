@@ -3,6 +3,9 @@
 //
 //   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]
 //   korvane-print [--place N] day YYYY-MM-DD
+//   korvane-print CSunTimeListView|CMoonTimeListView [YEAR [MONTH]] --lat DEG --lon DEG
+//                 [--height M] [--utc-offset H] [--place-name NAME]
+//   korvane-print day YYYY-MM-DD --lat DEG --lon DEG [...]
 //   korvane-print topic [NAME]
 //   korvane-print haiku [N]
 //   korvane-print convert TEXT
@@ -17,6 +20,9 @@
 // for today when missing), which the list clamps as its window does; PLACE
 // is the observing place 0..86 of the rise/set tables.  --today fixes the
 // day taken as today (and the current year of the age and era lists).
+// --lat and --lon (with --height, --utc-offset and --place-name) give any
+// place on Earth instead of an index, for the two rise/set lists and the
+// day page; its times are in its UTC offset (default +9).
 // "day" prints the tear-off day calendar's page of a date at place N (an
 // index of the place table, default 39 東京): the window title, then every
 // text of the page, one per line, in drawing order; its text data come
@@ -44,6 +50,7 @@
 // standard error and exit status 2; --help prints the usage on standard
 // output and exits 0.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -52,6 +59,7 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/place_list.h"
 #include "engine/calendar_law.h"
 #include "engine/calendar_names.h"
 #include "content/day_page_content.h"
@@ -79,6 +87,8 @@ struct Arguments {
   std::optional<int> month;
   // The place: PLACE of a rise/set list, or --place of the day page.
   std::optional<int> place;
+  // Or a place given by --lat and --lon (and the options that go with them).
+  std::optional<ObservingPlace> site;
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
@@ -190,6 +200,71 @@ std::string ExtractImageOptions(int argc, char** argv, korvane::ImageRequest& im
 // Fills `args`; returns an error text, empty when the arguments are good.
 // Options may stand anywhere; before the kind, anything starting with '-'
 // is an option, after it a negative number is a (bad) year or month.
+// Takes --lat, --lon, --height, --utc-offset and --place-name (also written
+// --lat=DEG) out of the arguments into `args.site`; `rest` receives the
+// others.  Returns an error text, empty when they are good.
+std::string ExtractSiteOptions(int argc, char** argv, Arguments& args, std::vector<char*>& rest) {
+  constexpr const char* kNames[] = {"--lat", "--lon", "--height", "--utc-offset", "--place-name"};
+  std::optional<std::string> values[std::size(kNames)];
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    int which = -1;
+    for (int k = 0; k < static_cast<int>(std::size(kNames)); ++k) {
+      const std::string name = kNames[k];
+      if (arg == name || arg.rfind(name + "=", 0) == 0) which = k;
+    }
+    if (which < 0) {
+      rest.push_back(argv[i]);
+      continue;
+    }
+    const std::string name = kNames[which];
+    if (values[which]) return name + " given twice";
+    // The value may start with a minus sign: a western longitude.
+    if (arg == name) {
+      if (i + 1 >= argc) return name + " needs a value";
+      values[which] = argv[++i];
+    } else {
+      values[which] = arg.substr(name.size() + 1);
+    }
+  }
+  const bool any = std::any_of(std::begin(values), std::end(values),
+                               [](const auto& v) { return v.has_value(); });
+  if (!any) return {};
+  if (!values[0] || !values[1]) return "a place needs both --lat and --lon";
+  ObservingPlace site;
+  const std::optional<double> lat = ParseAngle(*values[0], AngleAxis::kLatitude);
+  if (!lat) return "not a latitude in degrees: " + Echo(*values[0]);
+  const std::optional<double> lon = ParseAngle(*values[1], AngleAxis::kLongitude);
+  if (!lon) return "not a longitude in degrees: " + Echo(*values[1]);
+  site.latitude = *lat;
+  site.longitude = *lon;
+  if (values[2]) {
+    char* end = nullptr;
+    site.height = std::strtod(values[2]->c_str(), &end);
+    if (values[2]->empty() || *end != '\0') return "not a height in metres: " + Echo(*values[2]);
+  }
+  if (values[3]) {
+    const std::optional<double> offset = ParseUtcOffset(*values[3]);
+    if (!offset) return "not a UTC offset in hours: " + Echo(*values[3]);
+    site.utcOffset = *offset;
+  }
+  if (std::fabs(site.latitude) > 90.0) return "latitude " + Echo(*values[0]) + " is outside -90..90";
+  if (std::fabs(site.longitude) > 180.0) {
+    return "longitude " + Echo(*values[1]) + " is outside -180..180";
+  }
+  if (site.utcOffset < kMinUtcOffset || site.utcOffset > kMaxUtcOffset) {
+    return "UTC offset " + Echo(*values[3]) + " is outside -12..+14";
+  }
+  if (!PlaceProblem(site).empty()) return "height " + Echo(*values[2]) + " is outside -500..9000 m";
+  site.name = values[4] ? *values[4]
+                        : FormatAngle(site.latitude, AngleAxis::kLatitude) + " " +
+                              FormatAngle(site.longitude, AngleAxis::kLongitude);
+  if (site.name.empty()) return "--place-name needs a name";
+  site.group = -1;  // no normal temperatures but 東京's
+  args.site = site;
+  return {};
+}
+
 std::string ParseArguments(int argc, char** argv, Arguments& args) {
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
@@ -238,6 +313,7 @@ std::string ParseArguments(int argc, char** argv, Arguments& args) {
   }
   if (args.kind == "day") {
     if (positional.size() != 2) return "day needs one date YYYY-MM-DD";
+    if (args.place && args.site) return "give either --place or --lat and --lon";
     args.date = positional[1];
     return {};
   }
@@ -345,7 +421,7 @@ int PrintDayPage(const Arguments& args) {
     return Fail(korvane::Format("year %d is outside %d..%d for the day calendar", y,
                                 korvane::kDayPageFirstYear, korvane::kDayPageLastYear));
   }
-  const int place = args.place.value_or(39);
+  const ObservingPlace place = args.site ? *args.site : LocationTable().Place(args.place.value_or(39));
   korvane::DayTextData textData(".", place);
   korvane::DayPageContent content(args.law);
   const korvane::DayPageExtras extras = textData.For(y, m, d);
@@ -399,6 +475,12 @@ void PrintUsage() {
              "                       a list's table is scaled to fit it)\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
+             "  --lat DEG --lon DEG  any place instead, for CSunTimeListView, CMoonTimeListView\n"
+             "                       and day: degrees north and east (negative south and west),\n"
+             "                       decimal or as 35°39'16\"N\n"
+             "  --height M           its height in metres (default 0)\n"
+             "  --utc-offset H       its times' offset from UTC in hours, -12..+14 (default +9)\n"
+             "  --place-name NAME    its name in the title (default its coordinates)\n"
              "  --as-published       holidays and eras by the almanac's published rules\n"
              "                       (without it, by the law as it stands)\n"
              "  --help               this text\n",
@@ -442,7 +524,13 @@ int main(int argc, char** argv) {
   Arguments args;
   std::vector<char*> rest{argv[0]};
   std::string error = ExtractImageOptions(argc, argv, args.images, rest);
-  if (error.empty()) error = ParseArguments(static_cast<int>(rest.size()), rest.data(), args);
+  std::vector<char*> remaining{argv[0]};
+  if (error.empty()) {
+    error = ExtractSiteOptions(static_cast<int>(rest.size()), rest.data(), args, remaining);
+  }
+  if (error.empty()) {
+    error = ParseArguments(static_cast<int>(remaining.size()), remaining.data(), args);
+  }
   if (!error.empty()) return Fail(error + " (korvane-print --help)");
   if (args.images.Any()) {
 #ifdef KORVANE_PRINT_IMAGES
@@ -461,6 +549,11 @@ int main(int argc, char** argv) {
   }
   // Each family of view kinds answers for its own class names: the month
   // grids, the lists and the day page here.
+  if (args.site && (args.kind == "topic" || args.kind == "haiku" ||
+                    korvane::FindGridKind(args.kind))) {
+    return Fail("--lat and --lon are for the rise/set lists and the day page, not " +
+                Echo(args.kind));
+  }
   if (args.kind == "day") return PrintDayPage(args);
   if (args.kind == "topic") return PrintHelpTopic(args.topic);
   if (args.kind == "haiku") return PrintHaiku(args);
@@ -468,7 +561,8 @@ int main(int argc, char** argv) {
     return PrintMonthGrid(*grid, args);
   if (const ViewKindInfo* row = FindViewKind(args.kind)) {
     korvane::ListArguments list{args.year,      args.month,    args.place, args.todayYear,
-                                args.todayMonth, args.todayDay, args.law,   args.images};
+                                args.todayMonth, args.todayDay, args.law,   args.images,
+                                args.site};
     std::string listError;
     const int status = korvane::PrintList(row->kind, list, listError);
     if (status >= 0) return status == 2 ? Fail(listError) : status;

@@ -33,6 +33,14 @@ int PrintList(ViewKind kind, const ListArguments& args, std::string& error) {
     error = Format("%s has no place; give no PLACE", info.className);
     return kUsage;
   }
+  if (args.site && info.dialogMode != kModeMonthAndPlace) {
+    error = Format("%s has no place; give no --lat and --lon", info.className);
+    return kUsage;
+  }
+  if (args.site && args.place) {
+    error = "give either PLACE or --lat and --lon";
+    return kUsage;
+  }
   if (args.year && (*args.year < kFirstDisplayYear || *args.year > kLastDisplayYear)) {
     error = Format("year %d is outside %d..%d", *args.year, kFirstDisplayYear, kLastDisplayYear);
     return kUsage;
@@ -66,6 +74,7 @@ int PrintList(ViewKind kind, const ListArguments& args, std::string& error) {
   shared.year = args.year.value_or(year);
   shared.month = args.month.value_or(month);
   shared.place = args.place.value_or(LocationTable::kDefaultPlace);
+  shared.site = args.site;
 
   const ListPage page = content->Page(content->Clamp(shared));
 #ifdef KORVANE_PRINT_IMAGES

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "astro/location_table.h"
 #include "engine/calendar_law.h"
 #include "tools/image_output.h"
 #include "content/view_kind_table.h"
@@ -21,6 +22,8 @@ struct ListArguments {
   CalendarLaw law = CalendarLaw::Current;
   // --pdf and --png: the table drawn on sheets instead of the text.
   ImageRequest images;
+  // --lat and --lon: a place of any latitude and longitude (rise/set tables).
+  std::optional<ObservingPlace> site;
 };
 
 // Prints the list of `kind` to standard output (or writes the files of

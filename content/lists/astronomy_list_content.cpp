@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/place_list.h"
 #include "engine/calendar_names.h"
 #include "engine/format.h"
 
@@ -20,7 +21,7 @@ ListState ClampState(const ListState& shared, YearRangeKind years) {
   ListState state = shared;
   state.year = YearRangeOf(years).Clamp(shared.year);
   if (state.month < 1 || state.month > 12) state.month = 1;
-  if (state.place < 0 || state.place >= LocationTable::kPlaceCount)
+  if (!state.site && (state.place < 0 || state.place >= LocationTable::kPlaceCount))
     state.place = LocationTable::kDefaultPlace;
   return state;
 }
@@ -67,6 +68,17 @@ std::string RiseSetTime(double hours) {
   int h = 0, m = 0;
   LocationTable::HoursToHm(hours, h, m);
   return Format("% 2d %02d", h, m);
+}
+
+// The place a rise/set list computes for, and its name for the title: a
+// place in another offset from UT says which, since its times are in it.
+ObservingPlace SiteOf(const ListState& state, const LocationTable& table) {
+  return state.site ? *state.site : table.Place(state.place);
+}
+
+std::string TitleName(const ObservingPlace& place) {
+  if (place.utcOffset == 9.0) return place.name;
+  return place.name + " UTC" + FormatUtcOffset(place.utcOffset);
 }
 
 }  // namespace
@@ -166,7 +178,8 @@ ListState MoonTimeListContent::Clamp(const ListState& shared) const {
 }
 
 ListPage MoonTimeListContent::Page(const ListState& state) {
-  const int year = state.year, month = state.month, place = state.place;
+  const int year = state.year, month = state.month;
+  const ObservingPlace place = SiteOf(state, moon_.places());
   ListPage page;
   page.columns = {Column("日", 3),     Column("月の視赤経", 11), Column("月の視赤緯", 11),
                   Column("視差", 8),   Column("月の出", 6),      Column("南中時刻", 8),
@@ -200,7 +213,7 @@ ListPage MoonTimeListContent::Page(const ListState& state) {
       page.rows[d - 1][5] = Format("% 2d %2d", h, m);  // minutes not zero-padded
     }
   }
-  page.title = Format("%s %s(%d年%d月)", "月の出／入", moon_.places().PlaceName(place), year, month);
+  page.title = Format("%s %s(%d年%d月)", "月の出／入", TitleName(place).c_str(), year, month);
   return page;
 }
 
@@ -211,7 +224,8 @@ ListState SunTimeListContent::Clamp(const ListState& shared) const {
 }
 
 ListPage SunTimeListContent::Page(const ListState& state) {
-  const int year = state.year, month = state.month, place = state.place;
+  const int year = state.year, month = state.month;
+  const ObservingPlace place = SiteOf(state, sun_.places());
   ListPage page;
   page.columns = {Column("日", 3),       Column("太陽の視赤経", 11), Column("太陽の視赤緯", 11),
                   Column("均時差", 8),   Column("日の出", 6),        Column("南中時刻", 8),
@@ -235,7 +249,7 @@ ListPage SunTimeListContent::Page(const ListState& state) {
     row[3] = equation >= 0.0 ? Format("+%2d %02.1f", em, es) : Format("-%2d %2.1f", em, es);
 
     row[4] = RiseSetTime(sun_.Sunrise(place, year, month, d));
-    // The transit is shown to the whole second; rounding before the split
+    // The sun transits every day; the transit is shown to the whole second; rounding before the split
     // keeps 59.5 s and more from printing as "60".
     const double transit = std::round(sun_.SunTransit(place, year, month, d) * 3600.0) / 3600.0;
     int th = 0, tm = 0;
@@ -244,7 +258,7 @@ ListPage SunTimeListContent::Page(const ListState& state) {
     row[5] = Format("% 2d %02d %2.f", th, tm, ts);
     row[6] = RiseSetTime(sun_.Sunset(place, year, month, d));
   }
-  page.title = Format("%s %s(%d年%d月)", "日の出／入", sun_.places().PlaceName(place), year, month);
+  page.title = Format("%s %s(%d年%d月)", "日の出／入", TitleName(place).c_str(), year, month);
   return page;
 }
 

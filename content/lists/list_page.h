@@ -8,8 +8,11 @@
 // (selection, scrolling, "..." where a cell does not fit).  korvane-print
 // and the tests read the same page.  Nothing here needs Qt.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "astro/location_table.h"
 
 namespace korvane {
 
@@ -37,11 +40,14 @@ struct ListPage {
 struct ListState {
   int year = 0;   // Gregorian, or lunisolar for the lunisolar-driven kinds
   int month = 0;  // 1..12, or the lunisolar month position 1..13
-  int place = 39; // observing place 0..86 (rise/set tables)
+  int place = 39; // observing place code (rise/set tables): 0..86 the table's
   // Today, for the kinds that count from the current year (age table, era list).
   int todayYear = 0;
   int todayMonth = 0;
   int todayDay = 0;
+  // The place itself when it is not one of the table's: a place of the
+  // user's own (code 87 and up) or one given by latitude and longitude.
+  std::optional<ObservingPlace> site;
 };
 
 // One object per list kind.  It owns, by value, the engine objects it needs.

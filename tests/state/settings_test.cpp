@@ -322,3 +322,31 @@ TEST(WindowPlacementText, ParsesExactlyTenNumbers) {
 }
 
 }  // namespace
+
+// The user's places in [Places]: loaded before the place code, a damaged
+// line skipped (and kept for the user to mend), removals blanked.
+TEST_F(AppSettingsTest, UserPlacesLoadSkipDamageAndWidenTheAreaCode) {
+  AppSettings& settings = AppSettings::Instance();
+  Ini("[Settings]\nAreaCode=88\n[Places]\nPlace1=51.4779,-0.0015,46,0,Greenwich\n"
+      "Place2=95,0,0,0,Broken\nPlace3=\nPlace4=-33.8688,151.2093,0,10,Sydney, NSW\n");
+  EXPECT_EQ(settings.LoadUserPlaces(), 1);
+  ASSERT_EQ(Places.Count(), 87 + 2);
+  EXPECT_EQ(Places.Name(87), "Greenwich");
+  EXPECT_EQ(Places.Name(88), "Sydney, NSW");
+  EXPECT_EQ(settings.GetAreaCode(), 88);
+  Ini("[Settings]\nAreaCode=89\n");
+  EXPECT_EQ(settings.GetAreaCode(), 39);
+
+  Ini("[Places]\nPlace1=51.4779,-0.0015,46,0,Greenwich\nPlace2=95,0,0,0,Broken\n"
+      "Place3=1,1,0,9,Gone\n");
+  ASSERT_EQ(settings.LoadUserPlaces(), 1);
+  std::vector<ObservingPlace> kept = {Places.At(87)};
+  Places.SetUserPlaces(kept);
+  settings.SaveUserPlaces();
+  EXPECT_EQ(ReadFile(settings.FilePath()),
+            "[Places]\nPlace1=51.4779,-0.0015,46,0,Greenwich\nPlace2=95,0,0,0,Broken\n"
+            "Place3=\n");
+  EXPECT_EQ(settings.LoadUserPlaces(), 1);
+  EXPECT_EQ(Places.Count(), 88);
+  Places.SetUserPlaces({});
+}

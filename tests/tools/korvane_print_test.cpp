@@ -209,3 +209,67 @@ TEST_F(KorvanePrint, PrintsTheHaikuTableRecordByRecord) {
 }
 }  // namespace
 }  // namespace korvane
+
+namespace korvane {
+namespace {
+
+// A row's cell of a printed list (row 1 = day 1; cells tab-separated).
+std::string Cell(const std::string& text, int day, int column) {
+  std::istringstream in(text);
+  std::string line;
+  for (int skip = 0; skip < 2 + day && std::getline(in, line);) ++skip;
+  std::istringstream cells(line);
+  std::string cell;
+  for (int c = 0; c <= column && std::getline(cells, cell, '\t');) ++c;
+  return cell;
+}
+
+// Any place by latitude and longitude: the lists' title names it with its
+// offset, the times are in that offset, a sun that never sets is "--", and
+// values out of range are refused with one line.
+TEST_F(KorvanePrint, AnyPlaceByLatitudeAndLongitude) {
+  ToolRun greenwich = Print(
+      "CSunTimeListView 2026 6 --lat 51.4779 --lon -0.0015 --utc-offset 0 --place-name Greenwich");
+  ASSERT_EQ(greenwich.status, 0) << greenwich.err;
+  EXPECT_EQ(greenwich.out.substr(0, greenwich.out.find('\n')),
+            "日の出／入 Greenwich UTC+0(2026年6月)");
+  // PyEphem: 03:48.6 and 20:07.7 on June 1 (tests/astro/data).
+  EXPECT_EQ(Cell(greenwich.out, 1, 4), " 3 49");
+  EXPECT_EQ(Cell(greenwich.out, 1, 6), " 20 08");
+  ToolRun north = Print("CSunTimeListView 2026 6 --lat=89.9 --lon=0 --utc-offset=1");
+  ASSERT_EQ(north.status, 0) << north.err;
+  EXPECT_NE(north.out.find("89°54′00″N 0°00′00″E UTC+1"), std::string::npos) << north.out;
+  EXPECT_EQ(Cell(north.out, 21, 4), " --");
+  EXPECT_EQ(Cell(north.out, 21, 6), " --");
+  EXPECT_EQ(Print("CMoonTimeListView 2026 6 --lat 64.1466 --lon -21.9426 --utc-offset 0").status, 0);
+  // The day page: the place's name and times, no normal temperature line.
+  ToolRun day = Print("day 2026-06-21 --lat -33.8688 --lon 151.2093 --utc-offset 10 "
+                      "--place-name Sydney");
+  ASSERT_EQ(day.status, 0) << day.err;
+  EXPECT_NE(day.out.find("\nSydney\n日の出  7 00\n    入 16 54\n"), std::string::npos) << day.out;
+  EXPECT_EQ(day.out.find("平年"), std::string::npos);
+
+  for (const char* arguments : {
+           "CSunTimeListView 2026 6 --lat 90.5 --lon 0",      // beyond the pole
+           "CSunTimeListView 2026 6 --lat 0 --lon 180.5",
+           "CSunTimeListView 2026 6 --lat 0 --lon 0 --utc-offset 14.5",
+           "CSunTimeListView 2026 6 --lat 0 --lon 0 --utc-offset -12.5",
+           "CSunTimeListView 2026 6 --lat 0 --lon 0 --height x",
+           "CSunTimeListView 2026 6 --lat north --lon 0",
+           "CSunTimeListView 2026 6 --lat 35",                // no longitude
+           "CSunTimeListView 2026 6 --utc-offset 0",          // no place
+           "CSunTimeListView 2026 6 12 --lat 35 --lon 139",   // and a PLACE
+           "CMoonAgeListView 2026 6 --lat 35 --lon 139",      // a list without a place
+           "CGNormalView 2026 6 --lat 35 --lon 139",          // a month grid
+           "day 2026-06-21 --place 3 --lat 35 --lon 139",
+           "CSunTimeListView 2026 6 --lat 35 --lat 36 --lon 139",
+       }) {
+    ToolRun run = Print(arguments);
+    EXPECT_EQ(run.status, 2) << arguments;
+    EXPECT_TRUE(run.out.empty()) << arguments;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << ": " << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace korvane

@@ -142,7 +142,8 @@ CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
   // 4. The place, and the text data: the normal temperatures of its
   // station are read once, here.
   place_ = settings.GetAreaCode();
-  textData_ = std::make_unique<korvane::DayTextData>(settings.ProgramDirectory(), place_);
+  site_ = Places.At(place_);
+  textData_ = std::make_unique<korvane::DayTextData>(settings.ProgramDirectory(), site_);
 
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(yearBox_, &korvane::StepBox::stepped, this, [this](int s) { StepYear(s); });
@@ -191,7 +192,7 @@ void CDayCalendarDialog::Refresh() {
 
   const korvane::DayPageExtras extras = textData_->For(date_.year, date_.month, date_.day);
   const QRect r = pageWidget_->rect();
-  page_ = content_->Page(date_.year, date_.month, date_.day, place_,
+  page_ = content_->Page(date_.year, date_.month, date_.day, site_,
                          korvane::GridRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, extras);
   setWindowTitle(QString::fromStdString(page_.title));
   haikuButton_->setVisible(page_.haikuButtonShown);

@@ -83,6 +83,8 @@ class CDayCalendarDialog : public QDialog {
   std::unique_ptr<korvane::DayTextData> textData_;
   korvane::DayDate date_;
   int place_ = 39;
+  // The place of the code, one of the table's or of the user's.
+  ObservingPlace site_;
   korvane::DayPage page_;
   CFont editFont_;
   korvane::GridSystemColors colors_;

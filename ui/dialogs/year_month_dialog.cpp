@@ -124,11 +124,11 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   // the mode hides, the caption and the shared place.
   state_.Initialise(AreaCode);
   if (state_.ShowsPlace()) {
-    LocationTable places;
-    for (int i = 0; i < places.PlaceCount(); ++i)
-      placeList_->addItem(QString::fromUtf8(places.PlaceName(i)));
+    // The 87 of the table, then the user's own places.
+    for (int i = 0; i < Places.Count(); ++i)
+      placeList_->addItem(QString::fromStdString(Places.Name(i)));
     placeList_->setCurrentIndex(-1);
-    placeList_->setEditText(QString::fromUtf8(places.PlaceName(state_.area())));
+    placeList_->setEditText(QString::fromStdString(Places.Name(state_.area())));
   }
   if (!state_.ShowsMonth()) {
     monthBox_->hide();

@@ -174,6 +174,7 @@ bool CListViewEx::OnCreate() {
   shared.year = month ? month->year : shared.todayYear;
   shared.month = month ? month->month : shared.todayMonth;
   shared.place = AreaCode;
+  shared.site = korvane::UserSiteOf(AreaCode);
   state_ = content_->Clamp(shared);
   page_ = content_->Page(state_);
   AddColumns();
@@ -252,14 +253,20 @@ void CListViewEx::ChooseMonth() {
   const bool yearOnly =
       kind.dialogMode == korvane::kModeGregorianYear || kind.dialogMode == korvane::kModeLunarYear;
   // The rise/set tables take the shared place again before they ask.
-  if (place) state_.place = AreaCode;
+  if (place) {
+    state_.place = AreaCode;
+    state_.site = korvane::UserSiteOf(AreaCode);
+  }
   CYearMonthDialog dialog(kind.dialogMode, kind.rangeKind, state_.year, yearOnly ? 0 : state_.month,
                           place ? state_.place : -1, this);
   if (korvane::DoModal(dialog) != QDialog::Accepted) return;
   ListState chosen = state_;
   chosen.year = dialog.year();
   if (!yearOnly) chosen.month = dialog.month();
-  if (place) chosen.place = dialog.area();
+  if (place) {
+    chosen.place = dialog.area();
+    chosen.site = korvane::UserSiteOf(chosen.place);
+  }
   // The next view opens where this one now stands: the dialog's values go
   // to the shared display state as they were chosen.
   if (MonthOfYear* shared = kind.shared == SharedMonth::Gregorian   ? &DisplayMonth
