@@ -66,6 +66,8 @@ constexpr int ID_ANNUAL = 32818;            // CAnnualView
 constexpr int ID_MISC_SEASON_LIST = 32819;  // CMiscSeasonList
 constexpr int ID_GREENWICH_LIST = 32822;    // CGreenwichListView
 constexpr int ID_BIRTHDAY_LIST = 32852;     // CBirthdayListView
+constexpr int ID_G_KOYOMI = 32853;          // CGKoyomiView (暦注ｶﾚﾝﾀﾞｰ)
+constexpr int ID_KOYOMI_LIST = 32854;       // CKoyomiListView (暦注ﾘｽﾄ)
 
 // The first buttons of the calendar bars: they open nothing.
 constexpr int ID_GBAR_TITLE = 43001;      // first button of the G暦 bar

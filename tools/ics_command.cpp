@@ -2,7 +2,9 @@
 //
 // Writes the iCalendar file of the years to standard output.  LIST names
 // what goes in, separated by commas: holidays, rokuyo, terms, zassetsu,
-// lunar (all of them when --what is not given).
+// lunar, notes (all but notes when --what is not given).  --notes NAMES
+// chooses the day notes (default 天赦日, 一粒万倍日, 大明日, 不成就日,
+// 三隣亡, 寅の日, 己巳) and adds them when --what does not name them.
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -73,8 +75,29 @@ int RunIcsCommand(const std::vector<std::string>& args) {
         else if (item == "terms") options.terms = true;
         else if (item == "zassetsu") options.zassetsu = true;
         else if (item == "lunar") options.lunar = true;
+        else if (item == "notes") options.notes = true;
         else return Refuse("unknown item \"" + Shown(item) +
-                           "\" (holidays, rokuyo, terms, zassetsu, lunar)");
+                           "\" (holidays, rokuyo, terms, zassetsu, lunar, notes)");
+        start = comma + 1;
+      }
+    } else if (arg == "--notes" || arg.rfind("--notes=", 0) == 0) {
+      std::string list;
+      if (arg == "--notes") {
+        if (i + 1 >= args.size()) return Refuse("--notes needs names such as 天赦日,一粒万倍日");
+        list = args[++i];
+      } else {
+        list = arg.substr(8);
+      }
+      options.notes = true;
+      options.noteChoice = DayNoteSet();
+      size_t start = 0;
+      while (start <= list.size()) {
+        size_t comma = list.find(',', start);
+        if (comma == std::string::npos) comma = list.size();
+        DayNote note;
+        const std::string name = list.substr(start, comma - start);
+        if (!KoyomiNotes::NoteByName(name, note)) return Refuse("unknown note \"" + Shown(name) + "\"");
+        options.noteChoice.Add(note);
         start = comma + 1;
       }
     } else if (!arg.empty() && arg[0] == '-') {
