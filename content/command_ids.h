@@ -19,6 +19,7 @@ constexpr int ID_WINDOW_TILE_VERT = 57652;
 // The program's own commands.
 constexpr int ID_MONTH_SETTING = 32773;   // 月の設定 (the active view)
 constexpr int ID_AREA_SETTING = 32820;    // 表示地域の設定 (the active rise/set view)
+constexpr int ID_NOTE_CHOICE = 32855;     // 暦注の選択 (the active notes list)
 constexpr int ID_HELP_INDEX = 32781;      // 目次, F1
 constexpr int ID_ONE_POINT = 32789;       // ワンポイント
 constexpr int ID_DAY_CALENDAR = 32805;    // 日めくりカレンダー

@@ -12,26 +12,14 @@
 #include <vector>
 
 #include "engine/format.h"
+#include "tools/command_args.h"
 #include "tools/ics_calendar.h"
 
 namespace {
 
-int Refuse(const std::string& message) {
-  std::fprintf(stderr, "korvane-print: ics: %s (korvane-print --help)\n", message.c_str());
-  return 2;
-}
+int Refuse(const std::string& message) { return korvane::RefuseArguments("ics", message); }
 
-// Printable form of an argument for a one-line message.
-std::string Shown(std::string_view text) {
-  std::string out;
-  for (unsigned char c : text.substr(0, 40)) {
-    if (c < 0x20 || c == 0x7f)
-      out += korvane::Format("\\x%02x", c);
-    else
-      out += char(c);
-  }
-  return out;
-}
+std::string Shown(std::string_view text) { return korvane::ShownArgument(text); }
 
 bool ParseYear(std::string_view text, int& year) {
   if (text.empty() || text.size() > 4) return false;
@@ -65,11 +53,7 @@ int RunIcsCommand(const std::vector<std::string>& args) {
         options.holidays = options.rokuyo = options.terms = options.zassetsu = options.lunar = false;
         whatGiven = true;
       }
-      size_t start = 0;
-      while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        if (comma == std::string::npos) comma = list.size();
-        const std::string item = list.substr(start, comma - start);
+      for (const std::string& item : korvane::CommaItems(list)) {
         if (item == "holidays") options.holidays = true;
         else if (item == "rokuyo") options.rokuyo = true;
         else if (item == "terms") options.terms = true;
@@ -78,7 +62,6 @@ int RunIcsCommand(const std::vector<std::string>& args) {
         else if (item == "notes") options.notes = true;
         else return Refuse("unknown item \"" + Shown(item) +
                            "\" (holidays, rokuyo, terms, zassetsu, lunar, notes)");
-        start = comma + 1;
       }
     } else if (arg == "--notes" || arg.rfind("--notes=", 0) == 0) {
       std::string list;
@@ -90,15 +73,10 @@ int RunIcsCommand(const std::vector<std::string>& args) {
       }
       options.notes = true;
       options.noteChoice = DayNoteSet();
-      size_t start = 0;
-      while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        if (comma == std::string::npos) comma = list.size();
+      for (const std::string& name : korvane::CommaItems(list)) {
         DayNote note;
-        const std::string name = list.substr(start, comma - start);
         if (!KoyomiNotes::NoteByName(name, note)) return Refuse("unknown note \"" + Shown(name) + "\"");
         options.noteChoice.Add(note);
-        start = comma + 1;
       }
     } else if (!arg.empty() && arg[0] == '-') {
       return Refuse("unknown option " + Shown(arg));

@@ -14,25 +14,14 @@
 #include "engine/format.h"
 #include "engine/koyomi_notes.h"
 #include "engine/nine_star_cycle.h"
+#include "tools/command_args.h"
 #include "tools/notes_command.h"
 
 namespace {
 
-int Refuse(const std::string& message) {
-  std::fprintf(stderr, "korvane-print: notes: %s (korvane-print --help)\n", message.c_str());
-  return 2;
-}
+int Refuse(const std::string& message) { return korvane::RefuseArguments("notes", message); }
 
-std::string Shown(std::string_view text) {
-  std::string out;
-  for (unsigned char c : text.substr(0, 40)) {
-    if (c < 0x20 || c == 0x7f)
-      out += korvane::Format("\\x%02x", c);
-    else
-      out += char(c);
-  }
-  return out;
-}
+std::string Shown(std::string_view text) { return korvane::ShownArgument(text); }
 
 struct Date {
   int y = 0, m = 0, d = 0;

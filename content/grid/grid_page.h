@@ -1,7 +1,7 @@
 #pragma once
 // A month grid as a page of draw operations.
 //
-// The sixteen month-grid views compute everything they show (the window
+// The month-grid views compute everything they show (the window
 // title, the cell geometry from the client size, every frame and every text
 // with its box, colours and font height) as plain data, in the order in which
 // it is drawn.  The widget replays the page with QPainter; the command-line

@@ -409,12 +409,13 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
       const std::vector<std::string> marks = Characters(cell.marks);
       if (!marks.empty()) {
         const GridRect line{left, top + ch * 7 / 10 + 1, right, grid.rowTop[row + 1]};
-        const int h = FittingHeight(cell.marks, koyomiLineFont, line);
+        // Each mark's box keeps the frame's pixel on either side of it.
+        const int h = FittingHeight(cell.marks, koyomiLineFont, GridRect{left, line.top, right - 2, line.bottom});
         const int markWidth = std::max(1, h);  // a full-width mark is two columns of h / 2
         int x = left + std::max(0, (line.width() - markWidth * static_cast<int>(marks.size())) / 2);
         for (const std::string& mark : marks) {
-          DrawOp op = cellText(DrawOp::Role::Marks, GridRect{x, line.top, std::min(x + markWidth + 1, right), line.bottom},
-                               mark);
+          DrawOp op = cellText(DrawOp::Role::Marks,
+                               GridRect{x, line.top, std::min(x + markWidth + 2, right), line.bottom}, mark);
           op.align = DrawOp::Align::Left;
           op.color = IsRedMark(mark) ? kMarkRed : cell.otherMonth ? OtherColor(c) : CurrentColor(c);
           op.fontHeight = h;

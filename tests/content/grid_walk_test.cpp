@@ -1,4 +1,4 @@
-// Whole-range checks of the sixteen month grids: for every month the
+// Whole-range checks of the month grids: for every month the
 // year/month dialog lets a view show, the attributes carried from cell to
 // cell equal the attribute of each cell's own date, the cells are the right
 // days in the right weekday columns, two consecutive months agree on the
