@@ -71,17 +71,17 @@ TEST_F(DayPageTest, CellsAtTheirGeometryFontHeightsAndOrder) {
         {20, x0, y0 + 8 * e, x0 + 3 * g, y0 + 10 * e, 4},
         {21, x0, y0 + 5 * e, x0 + 3 * g, y0 + 7 * e, 4},
     };
-    // The notes' line: 2000-01-07, a 甲子 day in winter, is a 天赦日, marked
-    // apart from the other notes; each piece takes the width of its text at
+    // The notes' line: 2000-01-07, a 甲子 day in winter and a 子 day of the
+    // 丑月, is a 天赦日 and 一粒万倍日, marked apart from the other notes; each piece takes the width of its text at
     // the line's height, and the last ends inside the page.
     const DrawOp* shuku = page.CellText(25);
     ASSERT_NE(shuku, nullptr);
-    EXPECT_EQ(shuku->text, "破・室宿");
+    EXPECT_EQ(shuku->text, "閉・鬼宿");
     const int lineHeight = shuku->fontHeight;
     EXPECT_LE(lineHeight, 2 * e / 3);
     EXPECT_EQ(shuku->box, (GridRect{x0, y0 + 11 * e, x0 + 4 * lineHeight + 1, y0 + 13 * e}));
     ASSERT_NE(page.CellText(26), nullptr);
-    EXPECT_EQ(page.CellText(26)->text, "天赦日");
+    EXPECT_EQ(page.CellText(26)->text, "天赦日 一粒万倍日");
     EXPECT_EQ(page.CellText(26)->background, GridColor::Rgb(255, 236, 128));
     ASSERT_NE(page.CellText(27), nullptr);
     EXPECT_LE(page.CellText(27)->box.right, R);
@@ -195,9 +195,10 @@ TEST_F(DayPageTest, ColoursOfWeekdaysAndHolidays) {
   for (const Case& c : cases) {
     const DayPage page = Page(c.y, c.m, c.d);
     EXPECT_EQ(page.textColor, c.color) << c.m << "/" << c.d;
+    // All but 天赦日 and 一粒万倍日 (cell 26), which stand out on any page.
     for (const DrawOp& op : page.ops)
       if (op.kind == DrawOp::Kind::Text) {
-        EXPECT_EQ(op.color, c.color) << op.text;
+        EXPECT_EQ(op.color, op.cell == 26 ? GridColor::Rgb(176, 0, 0) : c.color) << op.text;
       }
   }
   EXPECT_EQ(Text(Page(2024, 5, 3), 8), "憲法記念日");

@@ -56,7 +56,9 @@ TEST(KoyomiCalendar, CellsMarksAndLegend) {
       EXPECT_LE(op.fontHeight * DisplayWidth(op.text) / 2, op.box.width() - 2);
       if (op.role == DrawOp::Role::Marks && op.color == GridColor::Rgb(208, 0, 0)) ++red;
       // 春分の日 (the 20th, a Friday) keeps its number, in red.
-      if (op.role == DrawOp::Role::Upper && op.text == "20") EXPECT_EQ(op.color, kRed);
+      if (op.role == DrawOp::Role::Upper && op.text == "20") {
+        EXPECT_EQ(op.color, kRed);
+      }
     }
     EXPECT_EQ(legends, 1);
     EXPECT_EQ(red, 9);  // ◎ once, ● eight times (two on trailing April days)

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/tool_run.h"
+#include "support/tool_run.h"
 
 namespace {
 
