@@ -137,6 +137,11 @@ class CQNormalView : public MonthGridView {
  public:
   CQNormalView() : MonthGridView(korvane::GridKind::CQNormalView) {}
 };
+class CGKoyomiView : public MonthGridView {
+  Q_OBJECT
+ public:
+  CGKoyomiView() : MonthGridView(korvane::GridKind::CGKoyomiView) {}
+};
 
 // A new view of a month-grid kind.
 MonthGridView* MakeMonthGridView(korvane::GridKind kind);
