@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "astro/location_table.h"
 #include "astro/moon_ephemeris.h"
@@ -12,6 +14,7 @@
 #include "engine/format.h"
 #include "engine/holiday_calendar.h"
 #include "engine/julian_day.h"
+#include "engine/koyomi_notes.h"
 #include "engine/lunisolar_table.h"
 #include "engine/nine_star_cycle.h"
 #include "engine/rokuyo_cycle.h"
@@ -24,7 +27,8 @@ namespace korvane {
 
 // The engine objects of one day calendar, built with it and kept for its life.
 struct DayPageContent::Engines {
-  explicit Engines(CalendarLaw law) : lunisolar(law), eras(lunisolar), holidays(law) {}
+  explicit Engines(CalendarLaw law)
+      : lunisolar(law), eras(lunisolar), nineStar(law), holidays(law), terms(law), notes(law) {}
   CalendarNames calendar;
   LunisolarTable lunisolar;
   EraDays eras;
@@ -35,6 +39,7 @@ struct DayPageContent::Engines {
   SolarTermTable terms;
   LocationTable places;
   MoonEphemeris moon;
+  KoyomiNotes notes;
 };
 
 DayPageContent::DayPageContent(CalendarLaw law) : engines_(std::make_unique<Engines>(law)) {}
@@ -44,6 +49,9 @@ namespace {
 
 constexpr GridColor kYellow = GridColor::Rgb(255, 255, 0);
 constexpr GridColor kButtonFace = GridColor::System(SystemColor::ButtonFace);
+// 天赦日 and 一粒万倍日 stand out on the page in any weekday's colour.
+constexpr GridColor kMarkedText = GridColor::Rgb(176, 0, 0);
+constexpr GridColor kMarkedBackground = GridColor::Rgb(255, 236, 128);
 
 // The character height for `text` in `box`: `height`, or less when the text
 // would run past the box's right edge and lose its end.  In the fixed-pitch
@@ -74,6 +82,35 @@ class PageBuilder {
     page_.ops.push_back(std::move(op));
   }
 
+  // Texts side by side on one line of `box`, all at the height that lets
+  // the whole line fit: each in its own box, so none reaches past the page.
+  struct Piece {
+    int cell;
+    std::string text;
+    bool marked;  // drawn in the marked colours
+  };
+  void Line(const GridRect& box, int divisor, const std::vector<Piece>& pieces) {
+    std::string all;
+    for (const Piece& p : pieces) all += p.text + " ";
+    const int height = FittingHeight(all, box.height() / divisor, box);
+    int x = box.left;
+    for (const Piece& p : pieces) {
+      if (p.text.empty()) continue;
+      const int width = DisplayWidth(p.text) * height / 2;
+      DrawOp op;
+      op.kind = DrawOp::Kind::Text;
+      op.align = DrawOp::Align::Left;
+      op.cell = p.cell;
+      op.box = GridRect{x, box.top, std::min(box.right, x + width + 1), box.bottom};
+      op.fontHeight = height;
+      op.text = p.text;
+      op.color = p.marked ? kMarkedText : color_;
+      op.background = p.marked ? kMarkedBackground : kButtonFace;
+      page_.ops.push_back(std::move(op));
+      x += width + height / 2;
+    }
+  }
+
   void Picture(int cell, const GridRect& box, int number) {
     DrawOp op;
     op.kind = DrawOp::Kind::Picture;
@@ -87,6 +124,20 @@ class PageBuilder {
   DayPage& page_;
   GridColor color_;
 };
+
+// The notes' line: 25 the 十二直 and 二十八宿, 26 天赦日 and 一粒万倍日
+// (marked), 27 the other notes.
+void NotesLine(PageBuilder& out, const GridRect& box, const DayNotes& notes) {
+  if (!notes.valid) return;
+  DayNoteSet chief;
+  chief.Add(DayNote::Tenshanichi);
+  chief.Add(DayNote::Ichiryumanbai);
+  const DayNoteSet others(notes.notes.Bits() & ~chief.Bits());
+  out.Line(box, 3,
+           {{25, Format("%s・%s宿", KoyomiNotes::ChokuName(notes.choku), KoyomiNotes::Shuku28Name(notes.shuku28)), false},
+            {26, (notes.notes & chief).Join(" "), true},
+            {27, others.Join(" "), false}});
+}
 
 }  // namespace
 
@@ -181,7 +232,8 @@ DayPage DayPageContent::Page(int year, int month, int day, const ObservingPlace&
   page.termCode = en.terms.TermOn(year, month, day);
   page.zassetsuCode = en.terms.ZassetsuOn(year, month, day);
   page.haikuButtonShown = extras.haikuPresent;
-  page.rowUnits = extras.temperaturesAvailable ? 14 : 13;
+  // One row unit more than the page's first layout: the notes' own line.
+  page.rowUnits = extras.temperaturesAvailable ? 15 : 14;
 
   // The geometry: eight column units across, n row units down.
   const int x0 = rect.left + 2;
@@ -273,11 +325,13 @@ DayPage DayPageContent::Page(int year, int month, int day, const ObservingPlace&
       break;
     }
   }
+  // 25..27: the day's notes under the dates.
+  NotesLine(out, box(x0, right, y0 + 11 * e, y0 + 13 * e), en.notes.Notes(year, month, day, lunar));
   // 23: the normal temperature; 13: the haiku (one row lower with it).
   if (extras.temperaturesAvailable)
-    out.Text(23, box(x0, right, y0 + 11 * e, y0 + 13 * e), 3, extras.temperatureText);
+    out.Text(23, box(x0, right, y0 + 12 * e, y0 + 14 * e), 3, extras.temperatureText);
   if (extras.haikuPresent) {
-    const int top = n == 14 ? y0 + 13 * e : y0 + 12 * e;
+    const int top = n == 15 ? y0 + 14 * e : y0 + 13 * e;
     out.Text(13, box(x0, right, top, top + 2 * e), 3,
              Format("%s %s %s", extras.haikuUpper.c_str(), extras.haikuMiddle.c_str(),
                     extras.haikuLower.c_str()));
@@ -299,7 +353,7 @@ DayPage DayPageContent::Page(int year, int month, int day, const ObservingPlace&
   }
   out.Text(9, termBox, 3, season);
   // 24: the month's birthstone and flower.
-  const int stoneTop = n == 14 ? y0 + 12 * e : y0 + 11 * e;
+  const int stoneTop = n == 15 ? y0 + 13 * e : y0 + 12 * e;
   out.Text(24, box(x0, right, stoneTop, stoneTop + 2 * e), 3,
            Format("誕生石・花 %s,%s", en.terms.Birthstone(month), en.terms.BirthFlower(month)));
   return page;

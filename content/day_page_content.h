@@ -3,7 +3,8 @@
 //
 // One day on one painted page: the big day number, the weekday, the
 // Gregorian and lunisolar dates with their month sizes, 九星, 六曜, the
-// day's 干支 and its animal picture, holiday, solar term and seasonal day,
+// day's 干支 and its animal picture, the day's notes (十二直, 二十八宿 and
+// the 選日 / 下段 notes), holiday, solar term and seasonal day,
 // the month's names, moon age with a drawn moon, sun and moon times at the
 // chosen place, the haiku of the day, the normal temperature and the
 // month's birthstone and flower.  The page is a list of draw operations in
@@ -33,7 +34,7 @@ struct DayPageExtras {
   std::string haikuMiddle;
   std::string haikuLower;
   // Whether normal temperatures are available for the place (the page then
-  // has 14 row units instead of 13), and the day's text (may be empty).
+  // has 15 row units instead of 14), and the day's text (may be empty).
   bool temperaturesAvailable = false;
   std::string temperatureText;
   // The day's entry of the annual schedule, blank-filled to its line width.
@@ -68,7 +69,7 @@ struct DayPage {
   // rules "%4d年(%s%d年)" with the lunisolar year's era.
   std::string title;
   GridRect page;          // the client rectangle of the page control
-  int rowUnits = 13;      // n: 13, or 14 with normal temperatures
+  int rowUnits = 14;      // n: 14, or 15 with normal temperatures
   int weekday = 0;        // 0 = Sunday
   int holidayCode = 0;    // 0 = none
   int termCode = 0;       // index + 20, 0 = none

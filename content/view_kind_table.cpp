@@ -114,6 +114,12 @@ constexpr ViewKindInfo kViewKinds[kViewKindCount] = {
     {ViewKind::BirthdayList, "CBirthdayListView", 159, ID_BIRTHDAY_LIST,
      "誕生石・花の名前リスト(&B)", "誕生石・花の名前(リスト)を表示します.\n誕生石・花の名前(リスト)の表示",
      "誕生石・花一覧", None, DayCount, kNoDialog, 0},
+    {ViewKind::GKoyomi, "CGKoyomiView", 134, ID_G_KOYOMI, "暦注ｶﾚﾝﾀﾞｰ(&K)",
+     "ｸﾞﾚｺﾞﾘｵ暦に六曜・十二直と暦注の印を表示します.\n暦注ｶﾚﾝﾀﾞｰを表示.", "暦注ｶﾚﾝﾀﾞｰ", Gregorian,
+     NineStars, kModeGregorianMonth, 80},
+    {ViewKind::KoyomiList, "CKoyomiListView", 139, ID_KOYOMI_LIST, "暦注ﾘｽﾄ(&K)",
+     "天赦日・一粒万倍日などの暦注の日を一年分表示します.\n暦注ﾘｽﾄの表示", "暦注ﾘｽﾄ", Gregorian,
+     NineStars, kModeGregorianYear, 81},
 };
 
 constexpr bool InOrder() {

@@ -1,5 +1,5 @@
 #pragma once
-// The 37 view kinds, one row each, in the order their document templates
+// The 39 view kinds, one row each, in the order their document templates
 // are registered.
 //
 // A row holds every fixed fact of a kind that more than one part of the
@@ -52,9 +52,11 @@ enum class ViewKind {
   MiscSeasonList,  // CMiscSeasonList
   GreenwichList,   // CGreenwichListView
   BirthdayList,    // CBirthdayListView
+  GKoyomi,         // CGKoyomiView
+  KoyomiList,      // CKoyomiListView
 };
 
-constexpr int kViewKindCount = 37;
+constexpr int kViewKindCount = 39;
 
 // Which shared display month a new view of the kind starts from.
 enum class SharedMonth {

@@ -5,7 +5,8 @@
 // post-war holidays (codes 1..16).  The substitute holiday (振替休日) exists
 // from 1973, the citizens' holiday (国民の休日) on May 4 from 1995, and from
 // 2000 and 2003 some holidays move to Mondays.  The equinox holidays take
-// their dates from the solar-term formula, so they need a year in 1851..2051.
+// their dates from the solar terms (the formula as published, the sun's
+// instant under the current law), so they need a year in 1851..2051.
 //
 // Code 0 means no holiday.  Callers name a code c with HolidayName(c - 1)
 // when c < 50 and PrewarHolidayName(c - 50) otherwise.
@@ -37,7 +38,7 @@ class HolidayCalendar {
   static constexpr int kSokuireiSeidenNoGi = 24;  // 即位礼正殿の儀 (1990, 2019)
   static constexpr int kSokuiNoHi = 25;         // 即位の日 (2019)
 
-  explicit HolidayCalendar(CalendarLaw law = CalendarLaw::AsPublished) : law_(law) {}
+  explicit HolidayCalendar(CalendarLaw law = CalendarLaw::AsPublished) : law_(law), terms_(law) {}
 
   CalendarLaw Law() const { return law_; }
   // Post-war codes of the rules: 16 as published, 25 under the current law.

@@ -55,7 +55,7 @@ long FloorMod(long value, long divisor) {
 
 }  // namespace
 
-LunisolarTable::LunisolarTable(CalendarLaw law) : law_(law) {
+LunisolarTable::LunisolarTable(CalendarLaw law) : law_(law), solarTerms_(law) {
   const int eras = EraNames::Count(law);
   int era = 0;
   for (int i = 0; i < yearCount; ++i) {

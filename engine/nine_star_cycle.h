@@ -8,9 +8,9 @@
 // 240-day span switches direction after 210 days, and the star then carries
 // on from where the shortened period left it.
 //
-// The switch days come from the solar-term formula, so DayStar works for the
-// years 1852..2050 (it needs the terms of the year before and after); other
-// years show the term formula's range message.
+// The switch days come from the solar terms of the rules in force, so
+// DayStar works for the years 1852..2050 (it needs the terms of the year
+// before and after); other years show the term formula's range message.
 #include "engine/calendar_names.h"
 #include "engine/solar_term_table.h"
 
@@ -31,7 +31,7 @@ class NineStarCycle {
   // The longest period between two direction switches, in days.
   static constexpr int kLongestPeriod = 210;
 
-  NineStarCycle() = default;
+  explicit NineStarCycle(CalendarLaw law = CalendarLaw::AsPublished) : terms_(law) {}
 
   // Index 0..8 (0 = 一白); the empty text otherwise.  The second star is
   // written with the katakana ニ, as the almanac has always printed it.

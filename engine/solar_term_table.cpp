@@ -1,6 +1,7 @@
 #include "engine/solar_term_table.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "engine/calendar_names.h"
 #include "engine/format.h"
@@ -146,6 +147,15 @@ const char* Lookup(const char* const (&table)[N], int index) {
   return table[index];
 }
 
+// The current rules' instants, year by year from kFirstYear, in term index
+// order: day of month * 1440 + minutes after 0h JST, seconds dropped so that
+// the day is the instant's own.  Made by tools/gen_solar_term_instants.
+constexpr uint16_t kInstantMinutes[][SolarTermTable::kTermCount] = {
+#include "engine/solar_term_instants.inc"
+};
+static_assert(sizeof kInstantMinutes / sizeof kInstantMinutes[0] ==
+              SolarTermTable::kLastYear - SolarTermTable::kFirstYear + 1);
+
 bool ValidTerm(int termIndex) { return termIndex >= 0 && termIndex < SolarTermTable::kTermCount; }
 
 }  // namespace
@@ -156,6 +166,7 @@ double SolarTermTable::TermDay(int year, int termIndex) const {
     return 0.0;
   }
   if (!ValidTerm(termIndex)) return 0.0;
+  if (law_ == CalendarLaw::Current) return CurrentMinutes(year, termIndex) / 1440.0;
 
   // The January and February terms belong to the solar year that began with
   // the previous winter solstice, so they take the previous year's constants.
@@ -185,6 +196,11 @@ double SolarTermTable::TermDay(int year, int termIndex) const {
   // reference year, truncating toward zero as C integer division does.
   const int leapCorrection = (formulaYear + offset) / 4;
   return 0.242194 * (formulaYear - 1980) + kTerms[termIndex].constant[column] - leapCorrection;
+}
+
+int SolarTermTable::CurrentMinutes(int year, int termIndex) {
+  if (year < kFirstYear || year > kLastYear || !ValidTerm(termIndex)) return -1;
+  return kInstantMinutes[year - kFirstYear][termIndex];
 }
 
 int SolarTermTable::TermDate(int year, int termIndex, int& month, int& weekday) const {

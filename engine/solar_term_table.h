@@ -2,8 +2,12 @@
 // The 24 solar terms (二十四節気) of a year, the seasonal days (雑節) that
 // follow from them, and the month's birthstone and birth flower.
 //
-// Term dates come from a closed formula with fixed per-term constants, good
-// for the years 1851..2051; no astronomy is involved.  Term index 0 is the
+// As published, term dates come from a closed formula with fixed per-term
+// constants, good for the years 1851..2051; no astronomy is involved.  Under
+// the current rules a term's day is the JST day of the instant the sun
+// reaches the term's longitude, as the program's own sun computes it; those
+// instants (to the minute) are a table made once from the sun, for the same
+// years, so the engine stays free of astronomy.  Term index 0 is the
 // winter solstice (冬至) in December of the year asked for, 1..4 are the terms
 // of January and February of that year, and so on through 23 (大雪, early
 // December).  The code that TermOn reports is index + 20; seasonal-day codes
@@ -12,6 +16,8 @@
 // The object holds no mutable state and is cheap to construct: every month
 // view and several engine objects carry their own copy.  Name operations hand
 // out pointers to static UTF-8 text and never allocate.
+
+#include "engine/calendar_law.h"
 
 class SolarTermTable {
  public:
@@ -37,9 +43,11 @@ class SolarTermTable {
   static constexpr int kAutumnHigan = 11;      // 彼岸の入り (autumn)
   static constexpr int kAutumnShanichi = 12;   // 社日 (autumn)
 
-  SolarTermTable() = default;
+  explicit SolarTermTable(CalendarLaw law = CalendarLaw::AsPublished) : law_(law) {}
+  CalendarLaw Law() const { return law_; }
 
-  // Day of month of term `termIndex` in `year`, with its fraction.  For a year
+  // Day of month of term `termIndex` in `year`, with its fraction (under the
+  // current rules the JST time of day of the instant, to the minute).  For a year
   // outside 1851..2051 shows "%d年の24節気は計算できません." and gives 0.0; an
   // index outside 0..23 gives 0.0 as well.
   double TermDay(int year, int termIndex) const;
@@ -74,4 +82,15 @@ class SolarTermTable {
   // Birthstone and birth flower of month 1..12; the empty text otherwise.
   const char* Birthstone(int month) const;
   const char* BirthFlower(int month) const;
+
+  // The term's day of month for the 節 (the odd indexes: 小寒, 立春 .. 大雪)
+  // that opens Gregorian month `month` (1..12): the index is 2 * month - 1.
+  static constexpr int SetsuOfMonth(int month) { return 2 * month - 1; }
+
+ private:
+  // The current rules' instant: minutes from 0h JST of day 0 of the term's
+  // month, or -1 outside the table.
+  static int CurrentMinutes(int year, int termIndex);
+
+  CalendarLaw law_ = CalendarLaw::AsPublished;
 };

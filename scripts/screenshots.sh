@@ -30,4 +30,6 @@ fi
 "$BUILD_DIR/tools/korvane-print" --today 2024-05-15 CQWeek6View 2024 4 \
   --png "$OUT/korvane-print-CQWeek6View.png" --size 560x400
 "$BUILD_DIR/tools/korvane-print" day 2024-05-03 --png "$OUT/korvane-print-day.png"
+# A day with its notes: the 啓蟄 of 2026, a 天赦日 and 一粒万倍日.
+"$BUILD_DIR/tools/korvane-print" day 2026-03-05 --png "$OUT/koyomi-day.png" --size 300x390
 ls -l "$OUT"

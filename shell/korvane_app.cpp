@@ -76,7 +76,7 @@ bool CKorvaneApp::InitInstance() {
   mainFrame_->show();
   mainFrame_->repaint();
 
-  // 7. The 37 templates.
+  // 7. The 39 templates.
   RegisterTemplates();
   mainFrame_->UpdateCommandUI();
 

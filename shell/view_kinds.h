@@ -1,5 +1,5 @@
 #pragma once
-// The registry of the 37 view kinds: the fixed facts of each kind are its
+// The registry of the 39 view kinds: the fixed facts of each kind are its
 // row in content/view_kind_table.h; here each kind gets the factory that
 // makes its window.
 //

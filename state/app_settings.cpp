@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "astro/location_table.h"
+#include "content/lists/koyomi_list_content.h"
 #include "engine/lunisolar_table.h"
 #include "framework/mdi_frame.h"
 #include "state/display_state.h"
@@ -98,6 +99,17 @@ int AppSettings::RestoreWindowPos(CMDIFrameWnd& frame) {
 int AppSettings::GetFlag(const char* key, int defaultValue) const {
   const std::optional<int> value = profile_.ReadInt(kSection, key);
   return value && IsValidFlag(*value) ? *value : defaultValue;
+}
+
+DayNoteSet AppSettings::GetNoteChoice() const {
+  const std::optional<int> value = profile_.ReadInt(kSection, "KoyomiNotes");
+  if (!value || *value <= 0 || *value >= (1 << DayNoteSet::kCount))
+    return korvane::KoyomiListContent::DefaultChoice();
+  return DayNoteSet(static_cast<uint32_t>(*value));
+}
+
+void AppSettings::SetNoteChoice(DayNoteSet choice) {
+  profile_.WriteProfileInt(kSection, "KoyomiNotes", static_cast<int>(choice.Bits()));
 }
 
 int AppSettings::GetOnePoint() const {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/calendar_law.h"
+#include "engine/koyomi_notes.h"
 #include "framework/profile.h"
 
 class CMDIFrameWnd;
@@ -67,6 +68,10 @@ class AppSettings {
   void SetCurrentLaw(int current);
   // The rules the stored value names.
   static CalendarLaw LawOf(int current);
+  // KoyomiNotes: the notes the 暦注ﾘｽﾄ lists, one bit per note in their
+  // order; a missing, empty or malformed value gives the list's default.
+  DayNoteSet GetNoteChoice() const;
+  void SetNoteChoice(DayNoteSet choice);
 
   // Read into / write from the shared DisplayMonth and LunarDisplayMonth;
   // their current values are the defaults when reading.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/solar_term_instant.h"
 #include "astro/sun_ephemeris.h"
 #include "engine/calendar_names.h"
 #include "engine/calendar_law.h"
@@ -18,54 +19,14 @@ constexpr const char* kDomain = "korvane.invalid";
 
 std::string DateText(int y, int m, int d) { return Format("%04d%02d%02d", y, m, d); }
 
-// (y, m, d) moved by `n` days, a few at a time.
-void StepDays(int& y, int& m, int& d, int n) {
-  for (; n > 0; --n) {
-    if (++d > CalendarNames::MonthLength(y, m)) {
-      d = 1;
-      if (++m > 12) m = 1, ++y;
-    }
-  }
-  for (; n < 0; ++n) {
-    if (--d < 1) {
-      if (--m < 1) m = 12, --y;
-      d = CalendarNames::MonthLength(y, m);
-    }
-  }
-}
-
-// Signed difference of two longitudes, -180..180 degrees.
-double LongitudeDifference(double a, double b) {
-  double d = std::fmod(a - b, 360.0);
-  if (d > 180) d -= 360;
-  if (d < -180) d += 360;
-  return d;
-}
-
-// The instant the sun's apparent longitude reaches `longitude`, searched
-// within two days of 0h JST of (year, month, day): hours from that moment.
-double TermInstant(const SunEphemeris& sun, int year, int month, int day, double longitude) {
-  // 0h JST is 15h UT of the day before.
-  auto offset = [&](double hours) {
-    const double ut = hours - 9;
-    const int days = int(std::floor(ut / 24));
-    int y = year, m = month, d = day;
-    StepDays(y, m, d, days);
-    return LongitudeDifference(sun.SunLongitude(y, m, d, ut - days * 24.0), longitude);
-  };
-  double lo = -48;
-  double hi = 48;
-  // The sun moves about a degree a day, so the difference rises through zero
-  // once in the window; halve it down to well under a second.
-  for (int i = 0; i < 40; ++i) {
-    const double mid = (lo + hi) / 2;
-    if (offset(mid) < 0)
-      lo = mid;
-    else
-      hi = mid;
-  }
-  return (lo + hi) / 2;
-}
+// The notes' UIDs, by DayNote order: fixed, so that a new export updates
+// the events of an old one.
+constexpr const char* kNoteKeys[DayNoteSet::kCount] = {
+    "tenshanichi", "ichiryumanbai", "fujojubi",  "sanrinbo",  "daimyonichi", "bosonichi",
+    "tenonnichi",  "kishukunichi",  "gettoku",   "jushi",     "jushi10",     "kiko",
+    "chiimi",      "omo",           "happo",     "happomabi", "jippogure",   "tenichitenjo",
+    "otsuchi",     "tsuchimabi",    "kotsuchi",  "kinoene",   "tsuchinotomi", "koshin",
+    "kanotori",    "torabi",        "mibi"};
 
 class Writer {
  public:
@@ -83,7 +44,7 @@ class Writer {
   void Event(const std::string& uid, int y, int m, int d, const std::string& summary,
              const std::string& category, const std::string& description, bool busy) {
     int ny = y, nm = m, nd = d;
-    StepDays(ny, nm, nd, 1);
+    StepGregorianDays(ny, nm, nd, 1);
     Line("BEGIN:VEVENT");
     Line("UID:" + uid + "@" + kDomain);
     Line("DTSTAMP:" + stamp_);
@@ -139,8 +100,9 @@ std::string FoldIcsLine(const std::string& line) {
 }
 
 std::string IcsCalendar(const IcsOptions& options) {
-  const LunisolarTable lunar;
+  const LunisolarTable lunar(options.law);
   const SolarTermTable& terms = lunar.SolarTerms();
+  const KoyomiNotes notes(options.law);
   const HolidayCalendar holidays(options.law);
   const RokuyoCycle rokuyo;
   const SunEphemeris sun;
@@ -170,12 +132,19 @@ std::string IcsCalendar(const IcsOptions& options) {
           const int code = terms.TermOn(year, month, day);
           if (code != 0) {
             const int index = code - SolarTermTable::kTermCodeBase;
-            const double longitude = std::fmod(270.0 + 15.0 * index, 360.0);
-            int minutes = int(std::lround(TermInstant(sun, year, month, day, longitude) * 60));
-            const int days = minutes >= 0 ? minutes / 1440 : -((1439 - minutes) / 1440);
-            minutes -= days * 1440;
+            const double longitude = SolarTermLongitude(index);
             int y = year, m = month, d = day;
-            StepDays(y, m, d, days);
+            int minutes;
+            if (options.law == CalendarLaw::Current) {
+              // The term's day is its instant's day: the minutes come with it.
+              minutes = int(std::lround((terms.TermDay(year, index) - day) * 1440));
+            } else {
+              // The formula's day, and the instant wherever it falls.
+              minutes = int(std::lround(HoursToSunLongitude(sun, year, month, day, longitude) * 60));
+              const int days = minutes >= 0 ? minutes / 1440 : -((1439 - minutes) / 1440);
+              minutes -= days * 1440;
+              StepGregorianDays(y, m, d, days);
+            }
             w.Event(Format("term-%04d-%02d", year, index), year, month, day,
                     terms.TermName(index), "二十四節気",
                     Format("太陽黄経 %d度 %04d-%02d-%02d %02d:%02d頃 (日本時)", int(longitude), y,
@@ -188,6 +157,15 @@ std::string IcsCalendar(const IcsOptions& options) {
           if (code != 0)
             w.Event(Format("zassetsu-%s-%02d", date.c_str(), code), year, month, day,
                     terms.ZassetsuName(code - 1), "雑節", "", false);
+        }
+        if (options.notes) {
+          const DayNoteSet chosen = notes.Notes(year, month, day).notes & options.noteChoice;
+          for (int i = 0; i < DayNoteSet::kCount; ++i) {
+            const DayNote note = static_cast<DayNote>(i);
+            if (!chosen.Has(note)) continue;
+            w.Event(Format("note-%s-%s", date.c_str(), kNoteKeys[i]), year, month, day,
+                    KoyomiNotes::NoteName(note), "暦注", KoyomiNotes::NoteRule(note), false);
+          }
         }
         if (options.rokuyo || options.lunar) {
           const LunisolarDate l = lunar.FromGregorian(year, month, day);

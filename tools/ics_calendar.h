@@ -1,7 +1,8 @@
 #pragma once
 // The almanac's days as an iCalendar file (RFC 5545) of all-day events, for
 // the calendar program the user already has: national holidays, 六曜, the 24
-// solar terms with their instants, 雑節 and the lunisolar date of each day.
+// solar terms with their instants, 雑節, the lunisolar date of each day and
+// the chosen day notes (天赦日, 一粒万倍日, ...).
 //
 // Every event's UID is made from what it is and its date, so importing the
 // file again updates the events instead of adding them twice.  Lines end in
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "engine/calendar_law.h"
+#include "engine/koyomi_notes.h"
 
 namespace korvane {
 
@@ -22,7 +24,10 @@ struct IcsOptions {
   bool terms = true;
   bool zassetsu = true;
   bool lunar = true;
-  CalendarLaw law = CalendarLaw::Current;  // the holiday rules
+  // The day notes (暦注) in `noteChoice`, in the notes' years 1853..2050.
+  bool notes = false;
+  DayNoteSet noteChoice = KoyomiNotes::ExportNotes();
+  CalendarLaw law = CalendarLaw::Current;  // the holiday rules and term days
   std::time_t stamp = 0;   // DTSTAMP, UTC
 };
 

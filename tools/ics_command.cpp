@@ -2,7 +2,9 @@
 //
 // Writes the iCalendar file of the years to standard output.  LIST names
 // what goes in, separated by commas: holidays, rokuyo, terms, zassetsu,
-// lunar (all of them when --what is not given).
+// lunar, notes (all but notes when --what is not given).  --notes NAMES
+// chooses the day notes (default 天赦日, 一粒万倍日, 大明日, 不成就日,
+// 三隣亡, 寅の日, 己巳) and adds them when --what does not name them.
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -10,26 +12,14 @@
 #include <vector>
 
 #include "engine/format.h"
+#include "tools/command_args.h"
 #include "tools/ics_calendar.h"
 
 namespace {
 
-int Refuse(const std::string& message) {
-  std::fprintf(stderr, "korvane-print: ics: %s (korvane-print --help)\n", message.c_str());
-  return 2;
-}
+int Refuse(const std::string& message) { return korvane::RefuseArguments("ics", message); }
 
-// Printable form of an argument for a one-line message.
-std::string Shown(std::string_view text) {
-  std::string out;
-  for (unsigned char c : text.substr(0, 40)) {
-    if (c < 0x20 || c == 0x7f)
-      out += korvane::Format("\\x%02x", c);
-    else
-      out += char(c);
-  }
-  return out;
-}
+std::string Shown(std::string_view text) { return korvane::ShownArgument(text); }
 
 bool ParseYear(std::string_view text, int& year) {
   if (text.empty() || text.size() > 4) return false;
@@ -63,19 +53,30 @@ int RunIcsCommand(const std::vector<std::string>& args) {
         options.holidays = options.rokuyo = options.terms = options.zassetsu = options.lunar = false;
         whatGiven = true;
       }
-      size_t start = 0;
-      while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        if (comma == std::string::npos) comma = list.size();
-        const std::string item = list.substr(start, comma - start);
+      for (const std::string& item : korvane::CommaItems(list)) {
         if (item == "holidays") options.holidays = true;
         else if (item == "rokuyo") options.rokuyo = true;
         else if (item == "terms") options.terms = true;
         else if (item == "zassetsu") options.zassetsu = true;
         else if (item == "lunar") options.lunar = true;
+        else if (item == "notes") options.notes = true;
         else return Refuse("unknown item \"" + Shown(item) +
-                           "\" (holidays, rokuyo, terms, zassetsu, lunar)");
-        start = comma + 1;
+                           "\" (holidays, rokuyo, terms, zassetsu, lunar, notes)");
+      }
+    } else if (arg == "--notes" || arg.rfind("--notes=", 0) == 0) {
+      std::string list;
+      if (arg == "--notes") {
+        if (i + 1 >= args.size()) return Refuse("--notes needs names such as 天赦日,一粒万倍日");
+        list = args[++i];
+      } else {
+        list = arg.substr(8);
+      }
+      options.notes = true;
+      options.noteChoice = DayNoteSet();
+      for (const std::string& name : korvane::CommaItems(list)) {
+        DayNote note;
+        if (!KoyomiNotes::NoteByName(name, note)) return Refuse("unknown note \"" + Shown(name) + "\"");
+        options.noteChoice.Add(note);
       }
     } else if (!arg.empty() && arg[0] == '-') {
       return Refuse("unknown option " + Shown(arg));

@@ -9,6 +9,7 @@
 //   korvane-print topic [NAME]
 //   korvane-print haiku [N]
 //   korvane-print convert TEXT
+//   korvane-print notes FROM-DATE [TO-DATE] [--as-published]
 //   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]
 //   korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]
 //
@@ -69,6 +70,7 @@
 #include "textdata/haiku_table.h"
 #include "tools/convert_command.h"
 #include "tools/ics_calendar.h"
+#include "tools/notes_command.h"
 #include "tools/image_output.h"
 #include "content/grid/month_grid_content.h"
 #include "content/grid/month_grid_kinds.h"
@@ -464,9 +466,14 @@ void PrintUsage() {
              "                       the day of TEXT in every calendar; TEXT is e.g.\n"
              "                       天保3年閏11月5日, 1832-12-26, J1582-10-04 (Julian),\n"
              "                       旧1832-11-05 (旧暦) or JDN2390544\n"
-             "       korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--as-published]\n"
+             "       korvane-print ics FROM-YEAR [TO-YEAR] [--what LIST] [--notes NAMES] [--as-published]\n"
              "                       an iCalendar file of all-day events; LIST is any of\n"
-             "                       holidays,rokuyo,terms,zassetsu,lunar (default: all)\n"
+             "                       holidays,rokuyo,terms,zassetsu,lunar,notes (default: all\n"
+             "                       but notes); NAMES the notes to write, e.g. 天赦日,寅の日\n"
+             "       korvane-print notes FROM-DATE [TO-DATE] [--as-published]\n"
+             "                       the day notes (暦注), one tab-separated line a day:\n"
+             "                       date, 十二直, 二十八宿, 二十七宿, year and month 干支,\n"
+             "                       year and month 九星, 納音, the notes (1853..2050)\n"
              "  --pdf FILE           a month grid or the day page as one A4 page of a PDF,\n"
              "                       a list's table on A4 sheets\n"
              "  --png FILE           ... as a PNG image (a list: the whole table)\n"
@@ -504,14 +511,15 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  // "ics" writes a calendar file and has options of its own.
+  // "ics" and "notes" write days in forms of their own, with options of their own.
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--as-published") == 0) continue;
-    if (std::strcmp(argv[i], "ics") == 0) {
+    const bool ics = std::strcmp(argv[i], "ics") == 0;
+    if (ics || std::strcmp(argv[i], "notes") == 0) {
       std::vector<std::string> rest;
       for (int j = 1; j < argc; ++j)
         if (j != i) rest.emplace_back(argv[j]);
-      return RunIcsCommand(rest);
+      return ics ? RunIcsCommand(rest) : RunNotesCommand(rest);
     }
     if (std::strcmp(argv[i], "convert") == 0) {
       std::vector<std::string> rest;

@@ -50,13 +50,18 @@ std::string GridPage::ToText() const {
       if (cell.otherMonth) out += '~';
       if (cell.holiday) out += '!';
       out += cell.upper;
-      if (!cell.lower.empty()) {
+      if (!cell.lower.empty() || !legend.empty()) {
         out += '|';
         out += cell.lower;
+      }
+      if (!legend.empty()) {
+        out += '|';
+        out += cell.marks;
       }
     }
     out += '\n';
   }
+  if (!legend.empty()) out += legend + '\n';
   return out;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A month grid as a page of draw operations.
 //
-// The sixteen month-grid views compute everything they show (the window
+// The month-grid views compute everything they show (the window
 // title, the cell geometry from the client size, every frame and every text
 // with its box, colours and font height) as plain data, in the order in which
 // it is drawn.  The widget replays the page with QPainter; the command-line
@@ -75,7 +75,7 @@ struct DrawOp {
               // corner at the box's
   };
   // What a text stands for, so the page can also be read as a table.
-  enum class Role : uint8_t { None, Header, Upper, Lower, Today };
+  enum class Role : uint8_t { None, Header, Upper, Lower, Today, Marks, Legend };
   enum class Align : uint8_t { Centre, Left };
 
   Kind kind = Kind::Text;
@@ -101,6 +101,8 @@ struct GridCell {
   bool holiday = false;     // the upper text is a holiday name
   bool term = false;        // the upper text is a solar-term name
   bool today = false;       // today's highlight is drawn over the cell
+  // The note marks of the 暦注ｶﾚﾝﾀﾞｰ ("◎●寅"), on the cell's third line.
+  std::string marks;
   // The Gregorian date the cell stands for.
   int gregorianYear = 0;
   int gregorianMonth = 0;
@@ -121,11 +123,15 @@ struct GridPage {
   // cells[row][column], rows 0..5 are the six week rows.
   std::array<std::array<GridCell, 7>, 6> cells;
   std::vector<DrawOp> ops;
+  // What the marks mean, in a strip under the grid (暦注ｶﾚﾝﾀﾞｰ); empty in
+  // the other kinds, whose grid fills the page.
+  std::string legend;
 
   // The page as text: the title, the header row, then six rows of seven
   // tab-separated cells; a cell is its upper text and "|" with its lower
-  // text when it has one, after the prefixes "*" (today), "~" (a day of a
-  // neighbouring month) and "!" (a holiday name).
+  // text when it has one and "|" with its marks in a kind with marks, after
+  // the prefixes "*" (today), "~" (a day of a neighbouring month) and "!" (a
+  // holiday name); then the legend's line, when the page has one.
   std::string ToText() const;
 };
 

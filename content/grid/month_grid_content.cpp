@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <string_view>
+#include <vector>
 
+#include "engine/almanac_day.h"
 #include "engine/calendar_names.h"
 #include "engine/eto_cycle.h"
 #include "engine/format.h"
@@ -35,6 +38,7 @@ struct MonthGridContent::Engines {
   std::optional<NineStarCycle> nineStar;
   std::optional<HolidayCalendar> holidays;
   std::optional<SolarTermTable> terms;
+  std::optional<Almanac> almanac;
 };
 
 // The 42 day cells of one month: the number each shows and the dates it
@@ -50,6 +54,8 @@ struct MonthGridContent::CellPlan {
   // Lunisolar dates: filled up front in the lunisolar kinds, by the walk in
   // the Gregorian kinds that need them.
   LunisolarDate lunar[42];
+  // Holidays whose number is drawn in red without a name (暦注ｶﾚﾝﾀﾞｰ).
+  bool redNumber[42] = {};
 };
 
 MonthGridContent::MonthGridContent(GridKind kind, CalendarLaw law)
@@ -59,10 +65,14 @@ MonthGridContent::MonthGridContent(GridKind kind, CalendarLaw law)
     engines_->lunisolar.emplace(law);
   if (k.lower == LowerText::Eto) engines_->eto.emplace();
   if (k.lower == LowerText::Rokuyo) engines_->rokuyo.emplace();
-  if (k.lower == LowerText::NineStar) engines_->nineStar.emplace();
+  if (k.lower == LowerText::NineStar) engines_->nineStar.emplace(law);
   if (k.upper == UpperText::Holiday || k.upper == UpperText::HolidayOrTerm)
     engines_->holidays.emplace(law);
-  if (k.upper == UpperText::Term || k.upper == UpperText::HolidayOrTerm) engines_->terms.emplace();
+  if (k.upper == UpperText::Term || k.upper == UpperText::HolidayOrTerm) engines_->terms.emplace(law);
+  if (k.lower == LowerText::Koyomi) {
+    engines_->almanac.emplace(law);
+    engines_->rokuyo.emplace();
+  }
 }
 
 MonthGridContent::~MonthGridContent() = default;
@@ -104,6 +114,60 @@ int FittingHeight(const std::string& text, int height, const GridRect& box) {
   const int inner = box.width() - 2;
   if (columns <= 0 || inner <= 0 || height <= 0) return height;
   return std::max(1, std::min(height, inner * 2 / columns));
+}
+
+// The chief notes of the 暦注ｶﾚﾝﾀﾞｰ and their marks, in the order a cell
+// shows them; the first two are drawn in red.  己巳 is a 巳の日 too, and
+// then shows 己 alone.
+struct NoteMark {
+  DayNote note;
+  const char* mark;
+  const char* legend;
+};
+constexpr NoteMark kNoteMarks[] = {
+    {DayNote::Tenshanichi, "◎", "天赦日"},  {DayNote::Ichiryumanbai, "●", "一粒万倍日"},
+    {DayNote::Daimyonichi, "○", "大明日"},  {DayNote::Fujojubi, "×", "不成就日"},
+    {DayNote::Sanrinbo, "▲", "三隣亡"},     {DayNote::Torabi, "寅", "寅の日"},
+    {DayNote::Mibi, "巳", "巳の日"},        {DayNote::Tsuchinotomi, "己", "己巳"},
+};
+constexpr int kRedMarks = 2;
+constexpr GridColor kMarkRed = GridColor::Rgb(208, 0, 0);
+
+std::string MarksOf(DayNoteSet notes) {
+  std::string marks;
+  for (const NoteMark& m : kNoteMarks) {
+    if (!notes.Has(m.note)) continue;
+    if (m.note == DayNote::Mibi && notes.Has(DayNote::Tsuchinotomi)) continue;
+    marks += m.mark;
+  }
+  return marks;
+}
+
+bool IsRedMark(std::string_view mark) {
+  for (int i = 0; i < kRedMarks; ++i)
+    if (mark == kNoteMarks[i].mark) return true;
+  return false;
+}
+
+std::string Legend() {
+  std::string legend;
+  for (const NoteMark& m : kNoteMarks) {
+    if (!legend.empty()) legend += "  ";
+    legend += std::string(m.mark) + m.legend;
+  }
+  return legend;
+}
+
+// The characters of a UTF-8 text, one string each.
+std::vector<std::string> Characters(const std::string& text) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < text.size();) {
+    size_t n = 1;
+    while (i + n < text.size() && (static_cast<unsigned char>(text[i + n]) & 0xC0) == 0x80) ++n;
+    out.push_back(text.substr(i, n));
+    i += n;
+  }
+  return out;
 }
 
 }  // namespace
@@ -233,10 +297,16 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
   page.title = Title(year, month);
   page.width = width;
   page.height = height;
-  const MonthGrid& grid = page.grid = MonthGrid::FromClientSize(width, height);
+  // The 暦注ｶﾚﾝﾀﾞｰ keeps a strip under the grid for its legend, and its
+  // cells hold three lines: the number, 六曜 and 十二直, and the marks.
+  const bool koyomi = info_->lower == LowerText::Koyomi;
+  const int legendHeight = koyomi ? std::max(12, height / 16) : 0;
+  if (koyomi) page.legend = Legend();
+  const MonthGrid& grid = page.grid = MonthGrid::FromClientSize(width, height - legendHeight);
   const int ch = grid.cellHeight;
   const int headerFont = ch - 2;
-  const int dayFont = info_->twoLine() ? ch / 2 : ch - 2;
+  const int dayFont = koyomi ? ch * 2 / 5 : info_->twoLine() ? ch / 2 : ch - 2;
+  const int koyomiLineFont = ch * 3 / 10 - 1;
   const int holidayFont = ch / 2;
   const GridColor window = GridColor::System(SystemColor::Window);
 
@@ -312,7 +382,10 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
       return op;
     };
     DrawOp upper = cellText(DrawOp::Role::Upper, grid.TextBox(c, row), cell.upper);
-    if (cell.holiday) {
+    if (plan.redNumber[i] && !cell.otherMonth) {
+      upper.color = CurrentColor(0);
+      upper.fontHeight = FittingHeight(upper.text, dayFont, upper.box);
+    } else if (cell.holiday) {
       upper.color = CurrentColor(0);
       upper.fontHeight = FittingHeight(upper.text, holidayFont, upper.box);
     } else {
@@ -323,7 +396,34 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     }
     const GridColor upperColor = upper.color;
     page.ops.push_back(std::move(upper));
-    if (info_->twoLine()) {
+    if (koyomi) {
+      const int left = grid.colLeft[c];
+      const int right = grid.colLeft[c + 1] + 1;
+      const int top = grid.rowTop[row];
+      DrawOp lower = cellText(DrawOp::Role::Lower, GridRect{left, top + ch * 2 / 5 + 2, right, grid.rowTop[row + 1]},
+                              cell.lower);
+      lower.color = cell.otherMonth ? OtherColor(c) : CurrentColor(c);
+      lower.fontHeight = FittingHeight(lower.text, koyomiLineFont, lower.box);
+      page.ops.push_back(std::move(lower));
+      // The marks side by side, centred, each in its own colour.
+      const std::vector<std::string> marks = Characters(cell.marks);
+      if (!marks.empty()) {
+        const GridRect line{left, top + ch * 7 / 10 + 1, right, grid.rowTop[row + 1]};
+        // Each mark's box keeps the frame's pixel on either side of it.
+        const int h = FittingHeight(cell.marks, koyomiLineFont, GridRect{left, line.top, right - 2, line.bottom});
+        const int markWidth = std::max(1, h);  // a full-width mark is two columns of h / 2
+        int x = left + std::max(0, (line.width() - markWidth * static_cast<int>(marks.size())) / 2);
+        for (const std::string& mark : marks) {
+          DrawOp op = cellText(DrawOp::Role::Marks,
+                               GridRect{x, line.top, std::min(x + markWidth + 2, right), line.bottom}, mark);
+          op.align = DrawOp::Align::Left;
+          op.color = IsRedMark(mark) ? kMarkRed : cell.otherMonth ? OtherColor(c) : CurrentColor(c);
+          op.fontHeight = h;
+          page.ops.push_back(std::move(op));
+          x += markWidth;
+        }
+      }
+    } else if (info_->twoLine()) {
       DrawOp lower = cellText(DrawOp::Role::Lower, grid.LowerBox(c, row), cell.lower);
       lower.color = upperColor;
       lower.fontHeight = FittingHeight(lower.text, dayFont, lower.box);
@@ -346,6 +446,18 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     op.fontHeight = FittingHeight(op.text, dayFont, op.box);
     op.column = c;
     op.row = row;
+    page.ops.push_back(std::move(op));
+  }
+
+  if (koyomi) {
+    DrawOp op;
+    op.role = DrawOp::Role::Legend;
+    op.align = DrawOp::Align::Left;
+    op.box = GridRect{2, height - legendHeight + 1, width - 2, height - 1};
+    op.text = page.legend;
+    op.color = GridColor::System(SystemColor::WindowText);
+    op.background = window;
+    op.fontHeight = FittingHeight(op.text, legendHeight - 3, op.box);
     page.ops.push_back(std::move(op));
   }
   return page;
@@ -452,6 +564,19 @@ void MonthGridContent::WalkAttributes(CellPlan& plan, GridPage& page) {
         const LunisolarDate& d = plan.lunar[i];
         const char* label = e.lunisolar->MonthLabel(d.year, d.month);
         cellAt(i).lower = Format("旧%s/%02d", label ? label : "", d.day);
+      }
+      break;
+    case LowerText::Koyomi:
+      for (int i = 0; i < 42; ++i) {
+        const GregorianDate& g = plan.gregorian[i];
+        const AlmanacDay day = e.almanac->Day(g.year, g.month, g.day);
+        GridCell& cell = cellAt(i);
+        cell.lower = day.rokuyo >= 0 ? e.rokuyo->RokuyoName(day.rokuyo) : "";
+        if (day.notes.valid) {
+          cell.lower += std::string(" ") + KoyomiNotes::ChokuName(day.notes.choku);
+          cell.marks = MarksOf(day.notes.notes);
+        }
+        plan.redNumber[i] = day.holiday != 0;
       }
       break;
     case LowerText::GregorianDate:

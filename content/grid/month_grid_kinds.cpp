@@ -24,6 +24,7 @@ constexpr GridKindInfo kKinds[kGridKindCount] = {
     {GridKind::CQSeasonView, ViewKind::QSeason, true, Term, None},
     {GridKind::CQHolidayView, ViewKind::QHoliday, true, Holiday, None},
     {GridKind::CQNormalView, ViewKind::QNormal, true, HolidayOrTerm, Rokuyo},
+    {GridKind::CGKoyomiView, ViewKind::GKoyomi, false, Number, Koyomi},
 };
 
 }  // namespace

@@ -1,5 +1,5 @@
 #pragma once
-// The sixteen month-grid view kinds and what each writes into a cell.
+// The seventeen month-grid view kinds and what each writes into a cell.
 //
 // Every kind draws the same grid; they differ in the calendar that numbers
 // the cells (Gregorian or lunisolar), in the upper text of a day of the
@@ -30,8 +30,9 @@ enum class GridKind {
   CQSeasonView,
   CQHolidayView,
   CQNormalView,
+  CGKoyomiView,
 };
-inline constexpr int kGridKindCount = 16;
+inline constexpr int kGridKindCount = 17;
 
 // What stands in the upper text of a day of the shown month (leading and
 // trailing days always show their number).
@@ -50,6 +51,8 @@ enum class LowerText {
   NineStar,       // 九星
   LunarDate,      // "旧%s/%02d": lunisolar month label and day
   GregorianDate,  // "新%02d/%02d": Gregorian month and day
+  Koyomi,         // "先勝 閉": 六曜 and 十二直, then a third line of note marks,
+                  // with their legend under the grid
 };
 
 // What a month-grid kind writes into its cells; everything else about the

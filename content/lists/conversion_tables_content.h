@@ -17,7 +17,7 @@ namespace korvane {
 // 西暦／旧暦対照表: one row per day of Gregorian (year, month).
 class NOListContent : public ListContent {
  public:
-  explicit NOListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law) {}
+  explicit NOListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law), nineStar_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 
@@ -32,7 +32,7 @@ class NOListContent : public ListContent {
 // 旧暦／西暦対照表: one row per day of lunisolar (year, month position).
 class ONListContent : public ListContent {
  public:
-  explicit ONListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law) {}
+  explicit ONListContent(CalendarLaw law = CalendarLaw::AsPublished) : lunisolar_(law), nineStar_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 

@@ -27,6 +27,8 @@ class HolidayListContent : public ListContent {
 // 24節気ﾘｽﾄ: the 24 terms of the year in calendar order, 小寒 .. 冬至.
 class N24ListContent : public ListContent {
  public:
+  // The term days follow `law` (the sun's instants under the current law).
+  explicit N24ListContent(CalendarLaw law = CalendarLaw::AsPublished) : terms_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 
@@ -39,6 +41,7 @@ class N24ListContent : public ListContent {
 // never past 2050.
 class MiscSeasonListContent : public ListContent {
  public:
+  explicit MiscSeasonListContent(CalendarLaw law = CalendarLaw::AsPublished) : terms_(law) {}
   ListState Clamp(const ListState& shared) const override;
   ListPage Page(const ListState& state) override;
 

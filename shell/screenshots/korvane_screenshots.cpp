@@ -127,6 +127,8 @@ int main(int argc, char* argv[]) {
       {"hall-convenience.png", "ｺﾝﾋﾞﾆ館(&C)", {ID_NO_LIST, ID_HOLIDAY_LIST}, ID_HOLIDAY_LIST},
       {"hall-astronomy.png", "天文館(&A)", {ID_SUN_TIME_LIST, ID_MOON_PHASE_LIST}, ID_MOON_PHASE_LIST},
       {"hall-data.png", "ﾃﾞｰﾀ館(&D)", {ID_ETO_LIST, ID_BIRTHDAY_LIST}, ID_BIRTHDAY_LIST},
+      {"koyomi-calendar.png", "ｸﾞﾚｺﾞﾘｵ暦館(&G)", {ID_G_KOYOMI}, ID_G_KOYOMI},
+      {"koyomi-list.png", "ｺﾝﾋﾞﾆ館(&C)", {ID_KOYOMI_LIST}, ID_NOTE_CHOICE},
   };
   for (const Hall& hall : halls) {
     for (CMDIChildWnd* child : frame.Children()) child->close();

@@ -33,7 +33,7 @@ class DayPageTest : public ::testing::Test {
   DayPageContent content_;
 };
 
-// Every cell's box and font height on a page of 13 and of 14 row units,
+// Every cell's box and font height on a page of 14 and of 15 row units,
 // and the order in which the cells are drawn.
 TEST_F(DayPageTest, CellsAtTheirGeometryFontHeightsAndOrder) {
   // 225 x 293: x0 = y0 = 2, W = 221, g = 27; e = 289 / n.
@@ -42,8 +42,8 @@ TEST_F(DayPageTest, CellsAtTheirGeometryFontHeightsAndOrder) {
   extras.haikuUpper = "春立や";
   extras.haikuMiddle = "新年ふるき";
   extras.haikuLower = "米五升";
-  for (int n : {13, 14}) {
-    extras.temperaturesAvailable = n == 14;
+  for (int n : {14, 15}) {
+    extras.temperaturesAvailable = n == 15;
     extras.temperatureText = "平年(東京)気温 9.8/1.2 ℃";
     // 2000-01-07: a new moon (cell 21) in a month with moonrise and moonset.
     const DayPage page = Page(2000, 1, 7, extras);
@@ -71,17 +71,36 @@ TEST_F(DayPageTest, CellsAtTheirGeometryFontHeightsAndOrder) {
         {20, x0, y0 + 8 * e, x0 + 3 * g, y0 + 10 * e, 4},
         {21, x0, y0 + 5 * e, x0 + 3 * g, y0 + 7 * e, 4},
     };
-    if (n == 14) cells.push_back({23, x0, y0 + 11 * e, R, y0 + 13 * e, 3});
-    const int haikuTop = n == 14 ? y0 + 13 * e : y0 + 12 * e;
+    // The notes' line: 2000-01-07, a 甲子 day in winter and a 子 day of the
+    // 丑月, is a 天赦日 and 一粒万倍日, marked apart from the other notes; each piece takes the width of its text at
+    // the line's height, and the last ends inside the page.
+    const DrawOp* shuku = page.CellText(25);
+    ASSERT_NE(shuku, nullptr);
+    EXPECT_EQ(shuku->text, "閉・鬼宿");
+    const int lineHeight = shuku->fontHeight;
+    EXPECT_LE(lineHeight, 2 * e / 3);
+    EXPECT_EQ(shuku->box, (GridRect{x0, y0 + 11 * e, x0 + 4 * lineHeight + 1, y0 + 13 * e}));
+    ASSERT_NE(page.CellText(26), nullptr);
+    EXPECT_EQ(page.CellText(26)->text, "天赦日 一粒万倍日");
+    EXPECT_EQ(page.CellText(26)->background, GridColor::Rgb(255, 236, 128));
+    ASSERT_NE(page.CellText(27), nullptr);
+    EXPECT_LE(page.CellText(27)->box.right, R);
+    if (n == 15) cells.push_back({23, x0, y0 + 12 * e, R, y0 + 14 * e, 3});
+    const int haikuTop = n == 15 ? y0 + 14 * e : y0 + 13 * e;
     cells.push_back({13, x0, haikuTop, R, haikuTop + 2 * e, 3});
-    const int stoneTop = n == 14 ? y0 + 12 * e : y0 + 11 * e;
+    const int stoneTop = n == 15 ? y0 + 13 * e : y0 + 12 * e;
     cells.push_back({24, x0, stoneTop, R, stoneTop + 2 * e, 3});
 
     std::vector<int> textOrder;
     for (const DrawOp& op : page.ops)
       if (op.kind == DrawOp::Kind::Text) textOrder.push_back(op.cell);
     std::vector<int> expectedOrder;
-    for (const Cell& c : cells) expectedOrder.push_back(c.cell);
+    for (const Cell& c : cells) {
+      if (c.cell == 23 || (n == 14 && c.cell == 13)) {
+        expectedOrder.insert(expectedOrder.end(), {25, 26, 27});
+      }
+      expectedOrder.push_back(c.cell);
+    }
     EXPECT_EQ(textOrder, expectedOrder) << "n = " << n;
 
     for (const Cell& c : cells) {
@@ -176,9 +195,10 @@ TEST_F(DayPageTest, ColoursOfWeekdaysAndHolidays) {
   for (const Case& c : cases) {
     const DayPage page = Page(c.y, c.m, c.d);
     EXPECT_EQ(page.textColor, c.color) << c.m << "/" << c.d;
+    // All but 天赦日 and 一粒万倍日 (cell 26), which stand out on any page.
     for (const DrawOp& op : page.ops)
       if (op.kind == DrawOp::Kind::Text) {
-        EXPECT_EQ(op.color, c.color) << op.text;
+        EXPECT_EQ(op.color, op.cell == 26 ? GridColor::Rgb(176, 0, 0) : c.color) << op.text;
       }
   }
   EXPECT_EQ(Text(Page(2024, 5, 3), 8), "憲法記念日");

@@ -1,4 +1,4 @@
-// Whole-range checks of the sixteen month grids: for every month the
+// Whole-range checks of the month grids: for every month the
 // year/month dialog lets a view show, the attributes carried from cell to
 // cell equal the attribute of each cell's own date, the cells are the right
 // days in the right weekday columns, two consecutive months agree on the
@@ -13,6 +13,7 @@
 #include "engine/eto_cycle.h"
 #include "engine/format.h"
 #include "engine/holiday_calendar.h"
+#include "engine/koyomi_notes.h"
 #include "engine/lunisolar_table.h"
 #include "engine/message_hook.h"
 #include "engine/nine_star_cycle.h"
@@ -32,6 +33,7 @@ struct Reference {
   NineStarCycle nineStar;
   HolidayCalendar holidays;
   SolarTermTable terms;
+  KoyomiNotes notes;
 
   std::string Lower(const GridKindInfo& kind, const GridCell& cell) {
     const int gy = cell.gregorianYear, gm = cell.gregorianMonth, gd = cell.gregorianDay;
@@ -52,6 +54,12 @@ struct Reference {
       }
       case LowerText::GregorianDate:
         return Format("新%02d/%02d", gm, gd);
+      case LowerText::Koyomi: {
+        LunisolarDate d = lunisolar.FromGregorian(gy, gm, gd);
+        const DayNotes n = notes.Notes(gy, gm, gd);
+        return std::string(rokuyo.RokuyoName(lunisolar.RokuyoIndex(d.year, d.month, d.day))) +
+               (n.valid ? std::string(" ") + KoyomiNotes::ChokuName(n.choku) : "");
+      }
     }
     return "?";
   }

@@ -135,7 +135,7 @@ TEST_F(DayCalendarTest, TheDaysTextDataHaikuTemperatureAndSchedule) {
 
   CDayCalendarDialog dialog;
   const korvane::DayPage& page = dialog.page();
-  EXPECT_EQ(page.rowUnits, 14);
+  EXPECT_EQ(page.rowUnits, 15);
   ASSERT_NE(page.CellText(23), nullptr);
   EXPECT_EQ(page.CellText(23)->text, "平年(東京)気温 15.5/5.5 ℃");
   ASSERT_NE(page.CellText(13), nullptr);
@@ -151,13 +151,13 @@ TEST_F(DayCalendarTest, TheDaysTextDataHaikuTemperatureAndSchedule) {
   EXPECT_TRUE(recorder_->messages().empty());
 
   // Another day without an entry: an empty edit.  A place of another
-  // station: 13 row units, no temperature line.
+  // station: 14 row units, no temperature line.
   dialog.SetDate({2024, 1, 2});
   EXPECT_TRUE(dialog.scheduleEdit()->toPlainText().isEmpty());
   WriteIni("[Settings]\nAreaCode=0\n");
   AppSettings::Instance().Setup(Dir());
   CDayCalendarDialog sapporo;
-  EXPECT_EQ(sapporo.page().rowUnits, 13);
+  EXPECT_EQ(sapporo.page().rowUnits, 14);
   EXPECT_EQ(sapporo.page().CellText(23), nullptr);
 }
 

@@ -15,6 +15,7 @@
 #include "engine/lunisolar_table.h"
 #include "framework/mdi_frame.h"
 #include "framework/profile.h"
+#include "content/lists/koyomi_list_content.h"
 #include "state/app_settings.h"
 #include "state/display_state.h"
 
@@ -174,6 +175,14 @@ TEST_F(AppSettingsTest, EveryStoredValueIsCheckedAgainstItsRange) {
   }
   Ini("[Settings]\nCurrentLaw=0\n");
   EXPECT_EQ(settings.GetCurrentLaw(), 0);
+  // The notes list's choice: no note, bits past the last note, or no number
+  // give the list's default; a stored choice comes back as it was written.
+  for (const char* notes : {"0", "-1", "134217728", "x", ""}) {
+    Ini(std::string("[Settings]\nKoyomiNotes=") + notes + "\n");
+    EXPECT_EQ(settings.GetNoteChoice(), korvane::KoyomiListContent::DefaultChoice()) << notes;
+  }
+  settings.SetNoteChoice(KoyomiNotes::UnluckyNotes());
+  EXPECT_EQ(settings.GetNoteChoice(), KoyomiNotes::UnluckyNotes());
 }
 
 TEST_F(AppSettingsTest, StoredMonthsOutsideTheTablesKeepTheDefaults) {

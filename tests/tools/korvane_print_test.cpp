@@ -159,7 +159,8 @@ TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
   EXPECT_EQ(run.out,
             "2024年(令和6年)\n3\nFRIDAY\n金曜\n  大 5月 3日\n旧小 3月25日\n七赤\n先負\n"
             "ひのと・う\n 5月(MAY)\n皐月(さつき)\n月齢 24.2\n東京\n日の出  4 47\n    入 18 29\n"
-            "月の出  1 54\n    入 12 49\n" + haikuLine + "憲法記念日\n誕生石・花 エメラルド,鈴蘭\n");
+            "月の出  1 54\n    入 12 49\n閉・亢宿\n一粒万倍日\n不成就日 天恩日\n" + haikuLine +
+                "憲法記念日\n誕生石・花 エメラルド,鈴蘭\n");
   // The era as published: 平成 carried on.
   run = Print("--as-published day 2024-05-03", empty.string());
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "2024年(平成36年)");

@@ -16,9 +16,11 @@
 #include "state/app_settings.h"
 #include "state/display_state.h"
 #include "ui/dialogs/shell_dialogs.h"
+#include "ui/dialogs/note_choice_dialog.h"
 #include "ui/dialogs/year_month_dialog.h"
 #include "content/command_ids.h"
 #include "ui/page_commands.h"
+#include "content/lists/koyomi_list_content.h"
 #include "content/lists/list_kinds.h"
 #include "render/list_sheet_page.h"
 
@@ -143,6 +145,8 @@ CListViewEx::CListViewEx(ViewKind kind)
     connect(list_, &korvane::ReportList::rightPressed, this, &CListViewEx::ChooseMonth);
   }
   if (info_->tipTopic != 0) HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
+  if (kind == ViewKind::KoyomiList) HandleCommand(korvane::ID_NOTE_CHOICE, [this] { ChooseNotes(); });
+  ApplyNoteChoice();
   HandleCommand(korvane::ID_FILE_EXPORT, [this] { ExportTable(); });
   HandleCommand(korvane::ID_FILE_PRINT, [this] { PrintTable(); });
 }
@@ -230,6 +234,7 @@ void CListViewEx::OnLawChanged() {
   // same row stays current and the list keeps its scroll position (a
   // holiday list may have gained or lost rows, so both are clamped).
   content_ = korvane::MakeListContent(info_->kind, CurrentLaw);
+  ApplyNoteChoice();
   const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : -1;
   const int scroll = list_->verticalScrollBar()->value();
   Refill();
@@ -239,6 +244,21 @@ void CListViewEx::OnLawChanged() {
   list_->doItemsLayout();
   list_->verticalScrollBar()->setValue(scroll);
   CView::OnLawChanged();
+}
+
+void CListViewEx::ApplyNoteChoice() {
+  if (auto* notes = dynamic_cast<korvane::KoyomiListContent*>(content_.get()))
+    notes->SetChoice(AppSettings::Instance().GetNoteChoice());
+}
+
+void CListViewEx::ChooseNotes() {
+  auto* notes = dynamic_cast<korvane::KoyomiListContent*>(content_.get());
+  if (!notes) return;
+  CNoteChoiceDialog dialog(notes->Choice(), this);
+  if (korvane::DoModal(dialog) != QDialog::Accepted || dialog.choice().Empty()) return;
+  AppSettings::Instance().SetNoteChoice(dialog.choice());
+  notes->SetChoice(dialog.choice());
+  Refill();
 }
 
 void CListViewEx::SetState(const ListState& state) {

@@ -80,6 +80,9 @@ class CListViewEx : public CView {
 
   // 32773 / 32820 and a right press: the year/month dialog.
   void ChooseMonth();
+  // 暦注の選択 (the notes list): the dialog, then the chosen notes listed
+  // and remembered in the settings.
+  void ChooseNotes();
   // 32789: the kind's tip topic into the settings, then the tips.
   void ShowTip();
   // エクスポート...: the table as A4 sheets in a PDF, or whole in a PNG;
@@ -92,6 +95,8 @@ class CListViewEx : public CView {
   void InsertBlankRows();
   void FillRows();
   void Refill();
+  // The notes list takes the remembered choice of notes.
+  void ApplyNoteChoice();
 
   const ViewKindInfo* info_;
   std::unique_ptr<korvane::ListContent> content_;

@@ -120,6 +120,7 @@ MonthGridView* MakeMonthGridView(GridKind kind) {
     case GridKind::CQSeasonView: return new CQSeasonView;
     case GridKind::CQHolidayView: return new CQHolidayView;
     case GridKind::CQNormalView: return new CQNormalView;
+    case GridKind::CGKoyomiView: return new CGKoyomiView;
   }
   return nullptr;
 }

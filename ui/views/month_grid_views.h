@@ -1,6 +1,6 @@
 #pragma once
-// The sixteen month-grid view kinds: eight Gregorian (CG...) and eight
-// lunisolar (CQ...).  Each is a thin window around its MonthGridContent: it
+// The month-grid view kinds: nine Gregorian (CG...), the notes calendar
+// among them, and eight lunisolar (CQ...).  Each is a thin window around its MonthGridContent: it
 // keeps the month it shows, asks the content for the page at every repaint
 // and paints it, and routes the mouse and the commands 32773 (the
 // year/month dialog) and 32789 (the kind's tip).
@@ -136,6 +136,11 @@ class CQNormalView : public MonthGridView {
   Q_OBJECT
  public:
   CQNormalView() : MonthGridView(korvane::GridKind::CQNormalView) {}
+};
+class CGKoyomiView : public MonthGridView {
+  Q_OBJECT
+ public:
+  CGKoyomiView() : MonthGridView(korvane::GridKind::CGKoyomiView) {}
 };
 
 // A new view of a month-grid kind.
