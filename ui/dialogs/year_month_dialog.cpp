@@ -16,8 +16,8 @@
 namespace korvane {
 
 StepBox::StepBox(QWidget* parent) : QAbstractSpinBox(parent) {
-  // The boxes are read-only: only the spin changes them.
-  lineEdit()->setReadOnly(true);
+  // A year may be typed as well as stepped; the dialog takes the text on
+  // OK or Enter, or before the next spin step.
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   setAccelerated(false);
@@ -33,6 +33,8 @@ void StepBox::stepBy(int steps) {
 void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
 
 QString StepBox::Text() const { return lineEdit()->text(); }
+
+bool StepBox::Typed() const { return lineEdit()->isModified(); }
 
 void StepBox::FitWidth(const QString& widest) {
   QStyleOptionSpinBox option;
@@ -109,10 +111,12 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(yearBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    TakeTyped();
     state_.StepYear(steps);
     Refresh();
   });
   connect(monthBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    TakeTyped();
     state_.StepMonth(steps);
     Refresh();
   });
@@ -127,7 +131,12 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
     LocationTable places;
     for (int i = 0; i < places.PlaceCount(); ++i)
       placeList_->addItem(QString::fromUtf8(places.PlaceName(i)));
-    placeList_->setCurrentIndex(-1);
+    // The list opens at the current place, not at its first entry.
+    if (state_.area() >= 0 && state_.area() < places.PlaceCount()) {
+      placeList_->setCurrentIndex(state_.area());
+    } else {
+      placeList_->setCurrentIndex(-1);
+    }
     placeList_->setEditText(QString::fromUtf8(places.PlaceName(state_.area())));
   }
   if (!state_.ShowsMonth()) {
@@ -159,7 +168,18 @@ void CYearMonthDialog::showEvent(QShowEvent* event) {
   }
 }
 
+bool CYearMonthDialog::TakeTyped() {
+  if (!yearBox_->Typed() && !monthBox_->Typed()) return true;
+  const bool taken = state_.TakeTyped(yearBox_->Text().toStdString(),
+                                      monthBox_->Typed() ? monthBox_->Text().toStdString() : "");
+  Refresh();
+  return taken;
+}
+
 void CYearMonthDialog::accept() {
+  // Text that is no year or month keeps the dialog open, showing the
+  // values it had; an out-of-range one is taken at the nearest bound.
+  if (!TakeTyped()) return;
   // A place picked from the list is the new observing place at once.
   if (state_.Accept(placeList_->currentIndex())) AppSettings::Instance().SetAreaCode(state_.area());
   QDialog::accept();
