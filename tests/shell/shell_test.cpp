@@ -637,7 +637,8 @@ TEST_F(ShellTest, ToolBarsHoldTheirButtonsInOrderAndDockAnywhere) {
     std::vector<int> result;
     for (QAction* action : bar->actions()) {
       int id = 0;
-      for (int candidate : {ID_MONTH_SETTING, ID_AREA_SETTING, ID_DAY_CALENDAR, ID_ONE_POINT, ID_HELP_INDEX,
+      for (int candidate : {ID_MONTH_SETTING, ID_AREA_SETTING, ID_STEP_PREVIOUS, ID_STEP_TODAY, ID_STEP_NEXT,
+                            ID_DAY_CALENDAR, ID_ONE_POINT, ID_HELP_INDEX,
                             ID_GBAR_TITLE, ID_QBAR_TITLE, 32782, 32791, 32792, 32794, 32795, 32796, 32793,
                             32797, 32787, 32803, 32804, 32798, 32799, 32800, 32802, 32801})
         if (Frame()->Command(candidate) == action) id = candidate;
@@ -645,7 +646,8 @@ TEST_F(ShellTest, ToolBarsHoldTheirButtonsInOrderAndDockAnywhere) {
     }
     return result;
   };
-  EXPECT_EQ(ids(Frame()->StandardBar()), (std::vector<int>{32773, 32820, 0, 32805, 0, 32789, 32781}));
+  EXPECT_EQ(ids(Frame()->StandardBar()),
+            (std::vector<int>{32773, 32820, 0, 32860, 32861, 32862, 0, 32805, 0, 32789, 32781}));
   EXPECT_EQ(ids(Frame()->GregorianBar()),
             (std::vector<int>{43001, 0, 32782, 32791, 32792, 32794, 32795, 32796, 32793, 32797}));
   EXPECT_EQ(ids(Frame()->LunarBar()),

@@ -22,6 +22,9 @@ StepBox::StepBox(QWidget* parent) : QAbstractSpinBox(parent) {
   setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   setAccelerated(false);
   setKeyboardTracking(false);
+  // The line edit's own modified flag does not survive Enter (the spin box
+  // clears the edit's undo state there), so typing is noted here.
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
 }
 
 void StepBox::stepBy(int steps) {
@@ -30,11 +33,14 @@ void StepBox::stepBy(int steps) {
   if (steps != 0) emit stepped(steps > 0 ? 1 : -1);
 }
 
-void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
+void StepBox::SetText(const QString& text) {
+  lineEdit()->setText(text);
+  typed_ = false;
+}
 
 QString StepBox::Text() const { return lineEdit()->text(); }
 
-bool StepBox::Typed() const { return lineEdit()->isModified(); }
+bool StepBox::Typed() const { return typed_; }
 
 void StepBox::FitWidth(const QString& widest) {
   QStyleOptionSpinBox option;

@@ -39,6 +39,9 @@ class StepBox : public QAbstractSpinBox {
 
  signals:
   void stepped(int steps);
+
+ private:
+  bool typed_ = false;
 };
 
 }  // namespace korvane

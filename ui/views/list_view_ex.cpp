@@ -189,9 +189,10 @@ void CListViewEx::OnInitialUpdate() {
   CView::OnInitialUpdate();
   InsertBlankRows();
   FillRows();
-  // The keys work at once: the first row is current and the list has the
-  // focus, so End or PageDown need no click first.
-  if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+  // The keys work at once: the first row is current (not selected: only
+  // the keys select) and the list has the focus, so End or PageDown need
+  // no click first.
+  MakeCurrent(0, false);
   list_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -307,11 +308,20 @@ void CListViewEx::Step(int delta) {
   chosen.year = to.year;
   if (!stepper.StepsYears()) chosen.month = to.month;
   const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : 0;
+  const bool selected = !list_->selectedItems().isEmpty();
   ShowChosen(chosen);
   // The same row stays current, so paging through the months keeps the
   // place in a long list.
+  MakeCurrent(row, selected);
+}
+
+void CListViewEx::MakeCurrent(int row, bool select) {
   const int rows = list_->topLevelItemCount();
-  if (rows > 0) list_->setCurrentItem(list_->topLevelItem(std::min(row, rows - 1)));
+  if (rows <= 0) return;
+  const QModelIndex index = list_->model()->index(std::clamp(row, 0, rows - 1), 0);
+  list_->selectionModel()->setCurrentIndex(
+      index, select ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                    : QItemSelectionModel::NoUpdate);
 }
 
 namespace {

@@ -97,6 +97,8 @@ class CListViewEx : public CView {
   // The values of an OK in the dialog, or of a step: into the shared
   // display state, then shown.
   void ShowChosen(const korvane::ListState& chosen);
+  // Row `row` (clamped) becomes the current row, selected or not.
+  void MakeCurrent(int row, bool select);
   void AddColumns();
   void InsertBlankRows();
   void FillRows();
