@@ -105,14 +105,6 @@ TEST_F(UserFilesTest, RefreshCopiesOnceRefreshesUntouchedFilesAndNeverAnEditedOn
   // The manifest names each copied file with the checksum of what was shipped.
   EXPECT_NE(Read(txt / ".shipped").find(Sha256Hex("tips v2\r\n") + "  onepoint.txt\n"),
             std::string::npos);
-  // A file that cannot be written is reported, and the rest goes on.
-  fs::remove(txt / "Topics.txt");
-  fs::create_directories(txt / "Topics.txt");
-  Write(shipped / "Topics.txt", "help v2\r\n");
-  Write(shipped / "onepoint.txt", "tips v3\r\n");
-  const std::vector<std::string> problems = RefreshTxtData(shipped.string(), txt.string());
-  EXPECT_EQ(Read(txt / "onepoint.txt"), "tips v3\r\n");
-  EXPECT_TRUE(problems.empty()) << "a folder in a file's place is the user's and left alone";
 }
 
 TEST_F(UserFilesTest, AReaderTakesTheUsersDataElseTheInstalledCopy) {
