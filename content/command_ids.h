@@ -72,6 +72,13 @@ constexpr int ID_BIRTHDAY_LIST = 32852;     // CBirthdayListView
 constexpr int ID_G_KOYOMI = 32853;          // CGKoyomiView (暦注ｶﾚﾝﾀﾞｰ)
 constexpr int ID_KOYOMI_LIST = 32854;       // CKoyomiListView (暦注ﾘｽﾄ)
 
+// The navigation keys' commands (Alt+PageUp, Alt+Home, Alt+PageDown and
+// the bar's ◀ 今日 ▶): the active view's previous month (or year, for a
+// view of a whole year), today's, the next.
+constexpr int ID_STEP_PREVIOUS = 32860;
+constexpr int ID_STEP_TODAY = 32861;
+constexpr int ID_STEP_NEXT = 32862;
+
 // The first buttons of the calendar bars: they open nothing.
 constexpr int ID_GBAR_TITLE = 43001;      // first button of the G暦 bar
 constexpr int ID_QBAR_TITLE = 43002;      // first button of the Q暦 bar
@@ -80,6 +87,9 @@ constexpr int ID_QBAR_TITLE = 43002;      // first button of the Q暦 bar
 inline constexpr const char* kAppTitle = "コルヴァン V4.04";            // strings 128, 57344
 inline constexpr const char* kIdleMessage = "ﾍﾙﾌﾟを表示するには [F1] を押してください。";  // 57345
 inline constexpr const char* kHelpHint = "靑色の文字をマウスで指定して下さい。";
+inline constexpr const char* kNavigationHint =
+    "PageUp/PageDown: 前月/翌月  Ctrl+PageUp/PageDown: 前年/翌年  Home: 今月  "
+    "Alt+PageUp/PageDown/Home: 一覧も";
 inline constexpr const char* kFileUnreadable = "ファイル を読み出し出来ません.";
 inline constexpr const char* kDocString = "コルヴァン";
 

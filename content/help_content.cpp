@@ -75,7 +75,10 @@ bool HelpBrowser::Forward() {
 
 void HelpBrowser::Show(int firstLine) {
   history_[position_].firstLine = std::clamp(firstLine, 0, LastFirstLine());
+  // The preview belonged to the topic left behind.
   hovered_.clear();
+  preview_ = {};
+  previewFirstLine_ = 0;
 }
 
 int HelpBrowser::MaxFirstLine(const HelpTopic& topic, int visible) {
@@ -135,17 +138,20 @@ std::vector<std::string> HelpBrowser::VisiblePreviewLines() const {
 std::vector<std::string> HelpBrowser::KeywordItems(int level) const {
   std::vector<std::string> items;
   for (int i = 0; i < topics_.KeyCount(level); ++i) items.push_back(topics_.Key(level, i));
-  items.emplace_back(kNoKey);
   return items;
 }
 
 int HelpBrowser::KeywordSelection(int level) const {
   const int count = topics_.KeyCount(level);
-  if (level < 1 || level > HelpTopics::kLevels) return count;
+  if (level < 1 || level > HelpTopics::kLevels) return -1;
   const std::string& key = current_.keys[level - 1];
   for (int i = 0; i < count && !key.empty(); ++i)
     if (topics_.Key(level, i) == key) return i;
-  return count;
+  return -1;
+}
+
+std::string HelpBrowser::CurrentName() const {
+  return current_.id >= 0 ? topics_.TopicName(current_.id) : std::string();
 }
 
 std::string HelpBrowser::PreviewKeyword(int level) const {
@@ -157,7 +163,8 @@ std::string HelpBrowser::ToText() const {
   std::string text;
   for (int level = 1; level <= HelpTopics::kLevels; ++level) {
     const std::vector<std::string> items = KeywordItems(level);
-    text += (level > 1 ? "\t" : "") + items[KeywordSelection(level)];
+    const int selected = KeywordSelection(level);
+    text += (level > 1 ? "\t" : "") + (selected >= 0 ? items[selected] : std::string(kNoKey));
   }
   text += '\n';
   for (const std::string& topicLine : current_.lines) {

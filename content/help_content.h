@@ -43,11 +43,13 @@ class HelpBrowser {
   const HelpTopics& Topics() const { return topics_; }
   const HelpTopic& Current() const { return current_; }
   const HelpTopic& Preview() const { return preview_; }
+  // The shown topic's name (the viewer's caption names it).
+  std::string CurrentName() const;
 
   // Opens the topic named `name` as a new history entry; the entries after
   // the current one are dropped, and when all 100 are in use the oldest.
   void FollowLink(const std::string& name);
-  // Keyword list `level` (1..3), item `index`; the last item is kNoKey and
+  // Keyword list `level` (1..3), item `index`; an index past the keys
   // sounds the beep instead.
   void ChooseKeyword(int level, int index);
   bool CanGoBack() const { return position_ > 0; }
@@ -80,8 +82,9 @@ class HelpBrowser {
   void ResetPreviewScroll() { previewFirstLine_ = 0; }
   std::vector<std::string> VisiblePreviewLines() const;
 
-  // The keyword list items of `level`: the keys, then kNoKey; and the item
-  // that shows the current topic's key (the last when it has none).
+  // The keyword list items of `level`: the keys; and the item that shows
+  // the current topic's key, -1 when it has none (the list then shows
+  // kNoKey, which is no item: it would open nothing).
   std::vector<std::string> KeywordItems(int level) const;
   int KeywordSelection(int level) const;
   // The previewed topic's key of `level`, or kNoKey.

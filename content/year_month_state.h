@@ -37,6 +37,16 @@ class YearMonthDialogState {
   // A step of the month spin; months stay in 1..monthMax with the beep at a
   // bound and never wrap into another year.
   void StepMonth(int step);
+  // The texts typed into the year and month boxes, taken on OK or Enter
+  // and before a spin step.  A year outside the range, or a month outside
+  // the year's months, sounds the beep and takes the nearest bound, as a
+  // spin step does; a year typed alone keeps the month where the year has
+  // it.  Text that is no number at all sounds the beep, changes nothing and
+  // returns false.  The month is "5", or "閏4" for a leap month; a 閏 on a
+  // month that is not the year's leap month takes the plain month.  Digits
+  // may be full-width.  An empty `monthText` leaves the month alone.
+  bool TakeTyped(const std::string& yearText, const std::string& monthText);
+
   // The user picked place `index` in the list.
   void ChoosePlace(int index);
   // OK pressed: returns true when the place was changed, in which case

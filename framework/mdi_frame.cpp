@@ -461,6 +461,13 @@ void CMDIFrameWnd::SetMessageText(const QString& text) {
 
 void CMDIFrameWnd::SetIdleMessage() { SetMessageText(idleText_); }
 
+void CMDIFrameWnd::HoldMessage(const QString& text) {
+  heldText_ = text;
+  SetMessageText(text);
+}
+
+void CMDIFrameWnd::ReleaseMessage() { heldText_.clear(); }
+
 QString CMDIFrameWnd::MessageText() const { return messagePane_ ? messagePane_->text() : QString(); }
 
 void CMDIFrameWnd::UpdateIndicators() {
@@ -582,7 +589,7 @@ bool CMDIFrameWnd::event(QEvent* event) {
     // Hovering a menu item or a button: its prompt's first line, and the
     // idle text again when the pointer leaves it.
     const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-    SetMessageText(tip.isEmpty() ? idleText_ : tip);
+    SetMessageText(tip.isEmpty() ? RestingText() : tip);
     return true;
   }
   return QMainWindow::event(event);
@@ -613,11 +620,11 @@ bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
       const QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
       // An enabled item's prompt comes from Qt itself.
       if (action && !action->isEnabled() && !action->isSeparator())
-        SetMessageText(action->statusTip().isEmpty() ? idleText_ : action->statusTip());
+        SetMessageText(action->statusTip().isEmpty() ? RestingText() : action->statusTip());
       else if (!action || action->isSeparator())
-        SetMessageText(idleText_);
+        SetMessageText(RestingText());
     } else if (event->type() == QEvent::Hide) {
-      SetMessageText(idleText_);
+      SetMessageText(RestingText());
     }
     return QMainWindow::eventFilter(watched, event);
   }

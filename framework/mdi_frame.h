@@ -112,6 +112,13 @@ class CMDIFrameWnd : public QMainWindow {
   void CreateStatusBar(const QString& idleText, const std::vector<QString>& indicators);
   void SetMessageText(const QString& text);
   void SetIdleMessage();
+  // A text that stays while a window opened from the frame is in use: a
+  // pointer leaving a button or a menu (as one does when that window
+  // opens) brings it back instead of the idle text, until released.
+  void HoldMessage(const QString& text);
+  void ReleaseMessage();
+  // What the message pane shows when nothing is hovered.
+  QString RestingText() const { return heldText_.isEmpty() ? idleText_ : heldText_; }
   QString MessageText() const;
   QString IdleText() const { return idleText_; }
   // Re-reads the lock keys into the indicators.
@@ -155,6 +162,7 @@ class CMDIFrameWnd : public QMainWindow {
   std::vector<QToolBar*> toolBars_;
   QString appTitle_;
   QString idleText_;
+  QString heldText_;
   QLabel* messagePane_ = nullptr;
   std::vector<std::pair<QString, QLabel*>> indicators_;
   int cascadeIndex_ = 0;

@@ -32,17 +32,33 @@ QWidget* DefaultOwner() {
   return CMDIFrameWnd::MainFrame();
 }
 
-void MessageBoxModal(const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, Caption(), QString::fromStdString(text), QMessageBox::Ok,
-                  DefaultOwner());
+void MessageBoxModal(const std::string& text, bool notice) {
+  QMessageBox box(notice ? QMessageBox::Information : QMessageBox::Warning, Caption(),
+                  QString::fromStdString(text), QMessageBox::Ok, DefaultOwner());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 void SystemBeep() { QApplication::beep(); }
 
+namespace {
+bool& NoticesAsBoxes() {
+  static bool boxes = false;
+  return boxes;
+}
+}  // namespace
+
+void ShowNotice(const std::string& text) {
+  if (NoticesAsBoxes()) {
+    MessageBoxModal(text, true);
+  } else {
+    ShowMessage(text);
+  }
+}
+
 void InstallWindowMessageHandlers() {
   SetMessageHandler([](const std::string& text) { MessageBoxModal(text); });
+  NoticesAsBoxes() = true;
   SetBeepHandler([] { SystemBeep(); });
 }
 

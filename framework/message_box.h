@@ -23,10 +23,16 @@ void SetMessageBoxCaption(const QString& caption);
 QString MessageBoxCaption();
 
 // A modal box with the text and an OK button, over the active window.
-void MessageBoxModal(const std::string& text);
+// A warning box, or with `notice` an information box.
+void MessageBoxModal(const std::string& text, bool notice = false);
+// A notice: news for the user (a greeting, what the next start will do),
+// not a fault.  An information box once InstallWindowMessageHandlers has
+// run; before that (tests, tools) it goes where ShowMessage goes.
+void ShowNotice(const std::string& text);
 // The default system beep.
 void SystemBeep();
-// Points ShowMessage and Beep at the two above.
+// Points ShowMessage (a warning box), ShowNotice (an information box) and
+// Beep at the boxes and the beep above.
 void InstallWindowMessageHandlers();
 
 // Runs `dialog` modally and returns its result (QDialog::Accepted = OK).

@@ -62,6 +62,8 @@ void CView::SetClientWidget(QWidget* widget) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(widget);
+  // The focus the window gives its view goes on to the widget that takes keys.
+  setFocusProxy(widget);
 }
 
 void CView::paintEvent(QPaintEvent*) {

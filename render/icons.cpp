@@ -263,6 +263,34 @@ Drawing HelpMark() {
   };
 }
 
+// The navigation bar's buttons: a triangle pointing back or on, and a
+// leaf of a calendar with 今 on it.
+Drawing StepArrow(bool forward) {
+  return [forward](QPainter& p) {
+    p.setPen(QPen(QColor(0, 50, 140), 0.8));
+    p.setBrush(QColor(30, 100, 210));
+    QPolygonF triangle;
+    if (forward) {
+      triangle << QPointF(4, 2) << QPointF(13, 7.5) << QPointF(4, 13);
+    } else {
+      triangle << QPointF(12, 2) << QPointF(3, 7.5) << QPointF(12, 13);
+    }
+    p.drawPolygon(triangle);
+  };
+}
+
+Drawing TodayLeaf() {
+  return [](QPainter& p) {
+    p.setPen(QPen(kInk, 0.8));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(1.5, 1.5, 13, 12));
+    p.fillRect(QRectF(2, 2, 12, 3), kGregorianRed);
+    p.setFont(GlyphFont(8));
+    p.setPen(kInk);
+    p.drawText(QRectF(1.5, 4.5, 13, 9), Qt::AlignCenter, QStringLiteral("今"));
+  };
+}
+
 QString KindMark(int command) {
   switch (command) {
     case 32782: case 32787: return {};  // the plain grid
@@ -323,6 +351,9 @@ QIcon CommandIcon(int command) {
     case 32805: return MakeIcon(TearOffPage(), small, 16);
     case 32789: return MakeIcon(LightBulb(), small, 16);
     case 32781: return MakeIcon(HelpMark(), small, 16);
+    case 32860: return MakeIcon(StepArrow(false), small, 16);
+    case 32861: return MakeIcon(TodayLeaf(), small, 16);
+    case 32862: return MakeIcon(StepArrow(true), small, 16);
     default: return {};
   }
 }

@@ -38,9 +38,9 @@ CKorvaneApp* CKorvaneApp::Instance() { return g_app; }
 bool CKorvaneApp::InitInstance() {
   AppSettings& settings = AppSettings::Instance();
   korvane::SetMessageBoxCaption(QString::fromUtf8(korvane::kAppTitle));
-  // 1. The settings file in the working directory, and the user's places
-  // (before anything reads a place code).
-  settings.Setup();
+  // 1. The settings file, in the working directory or the user's folder,
+  // and the user's places (before anything reads a place code).
+  settings.Setup(dataDirectory_, settingsDirectory_);
   const int damagedPlaces = settings.LoadUserPlaces();
   // 2. Whether a main window is wanted at all.
   ShowMainWindow = settings.GetOneDayWindow(1);
@@ -122,11 +122,10 @@ void CKorvaneApp::OnAppAbout() {
 }
 
 void CKorvaneApp::OnAppExit() {
-  korvane::ShowMessage(korvane::Format("%s\n%d", "OnAppExit", ShowMainWindow));
-  // The windows close first, so that a document with unsaved text (the
-  // annual schedule) writes it instead of losing it; the frame's close
-  // handling still does not run and the settings file is not touched.  A
-  // window whose document could not be saved keeps the program running.
-  if (mainFrame_ && !mainFrame_->CloseAllChildren()) return;
+  // The same way out as the close box: the frame stores the placement, the
+  // shown months and the place, then every window closes and its document
+  // may save.  A window whose document could not be saved keeps the
+  // program running.
+  if (mainFrame_ && !mainFrame_->close()) return;
   if (exitHandler_) exitHandler_(0);
 }

@@ -8,6 +8,7 @@
 //   return qt.exec();
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "shell/view_kinds.h"
@@ -25,6 +26,13 @@ class CKorvaneApp {
   // The running application object, or nullptr.
   static CKorvaneApp* Instance();
 
+  // The folders of the settings file and of TxtData the start-up chose
+  // (textdata/user_files.h); without them the working directory holds both.
+  void SetUserFolders(std::string dataDirectory, std::string settingsDirectory) {
+    dataDirectory_ = std::move(dataDirectory);
+    settingsDirectory_ = std::move(settingsDirectory);
+  }
+
   // Start-up.  True on success, also when no main window was wanted
   // (MainFrame() is then null and the program ends); false when the main
   // frame could not be created.
@@ -41,10 +49,9 @@ class CKorvaneApp {
 
   // 57664: the about box, modal.
   void OnAppAbout();
-  // 57665: "OnAppExit" and the ShowMainWindow value, then the child windows
-  // close (their documents may save) and the process ends; the frame's close
-  // handling does not run, the settings file is not written.  Should a
-  // document refuse to close, the program keeps running.
+  // 57665 (Ctrl+Q): closes the main frame as its close box does (the
+  // settings are written, the documents may save), then the process ends.
+  // Should a document refuse to close, the program keeps running.
   void OnAppExit();
 
   // How the process ends (tests record it instead).  The default leaves
@@ -58,4 +65,6 @@ class CKorvaneApp {
   std::unique_ptr<CMainFrame> mainFrame_;
   std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
   ExitHandler exitHandler_;
+  std::string dataDirectory_;
+  std::string settingsDirectory_;
 };

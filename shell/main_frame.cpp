@@ -56,6 +56,9 @@ constexpr CommandText kCommands[] = {
     {ID_NOTE_CHOICE, "暦注の選択(&N)...", "暦注ﾘｽﾄに並べる暦注を選びます.\n暦注の選択"},
     {ID_CURRENT_LAW, "現行の祝日・元号(&L)",
      "祝日と元号を現行の法律で表示します. 外すと発行時の規則で表示します.\n現行の祝日・元号"},
+    {ID_STEP_PREVIOUS, "前の月(&R)", "前の月を表示します. 年の一覧では前の年.\n前の月"},
+    {ID_STEP_TODAY, "今日の月(&Y)", "今日の月を表示します. 年の一覧では今年.\n今日"},
+    {ID_STEP_NEXT, "次の月(&N)", "次の月を表示します. 年の一覧では次の年.\n次の月"},
     {ID_MONTH_SETTING, "月の設定(&M)", "暦の表示年/月を指定します.\n暦の表示年/月の指定"},
     {ID_AREA_SETTING, "月・日の出/入表示地域の設定(&R)", "月・日の出/入表示地域を指定します.\n表示地域の指定"},
     {ID_PLACES, "地点の管理(&P)...",
@@ -84,7 +87,7 @@ const std::vector<MenuDef>& MainMenu() {
       {"ﾌｧｲﾙ(&F)", {ID_FILE_CLOSE, 0, ID_FILE_EXPORT, ID_FILE_PRINT, 0, ID_APP_EXIT}},
       {"表示(&V)",
        {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_QBAR, ID_GBAR, 0, ID_SHOW_MAIN, ID_CURRENT_LAW, 0,
-        ID_PLACES}},
+        ID_STEP_PREVIOUS, ID_STEP_TODAY, ID_STEP_NEXT, 0, ID_PLACES}},
       {"ｸﾞﾚｺﾞﾘｵ暦館(&G)",
        {ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6, ID_G_ETO, ID_G_STAR9, ID_G_QDAY,
         ID_G_NORMAL, ID_G_KOYOMI, 0, ID_MONTH_SETTING}},
@@ -144,6 +147,17 @@ void CMainFrame::DefineCommands() {
   Command(ID_HELP_INDEX)->setShortcut(QKeySequence(Qt::Key_F1));
   addAction(Command(ID_HELP_INDEX));
   Command(ID_FILE_PRINT)->setShortcut(QKeySequence::Print);
+  // The keys work wherever the focus is in the frame, in lists as in grids.
+  const std::pair<int, QKeySequence> keys[] = {
+      {ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+      {ID_STEP_PREVIOUS, QKeySequence(Qt::ALT | Qt::Key_PageUp)},
+      {ID_STEP_TODAY, QKeySequence(Qt::ALT | Qt::Key_Home)},
+      {ID_STEP_NEXT, QKeySequence(Qt::ALT | Qt::Key_PageDown)},
+  };
+  for (const auto& [id, key] : keys) {
+    Command(id)->setShortcut(key);
+    addAction(Command(id));
+  }
 }
 
 void CMainFrame::BuildMenus() {
@@ -225,7 +239,8 @@ void CMainFrame::BindHandlers() {
 bool CMainFrame::Create() {
   // 2., 3. The bars and the status bar, all docked at the top.
   standardBar_ = CreateToolBar("StandardBar", QString(), QSize(16, 15),
-                               {ID_MONTH_SETTING, ID_AREA_SETTING, 0, ID_DAY_CALENDAR, 0,
+                               {ID_MONTH_SETTING, ID_AREA_SETTING, 0, ID_STEP_PREVIOUS, ID_STEP_TODAY,
+                                ID_STEP_NEXT, 0, ID_DAY_CALENDAR, 0,
                                 ID_ONE_POINT, ID_HELP_INDEX});
   CreateStatusBar(QString::fromUtf8(kIdleMessage), {"ｶﾅ", "CAP", "NUM", "SCRL"});
   gregorianBar_ = CreateToolBar("GregorianBar", QStringLiteral("ｸﾞﾚｺﾞﾘｵ暦"), QSize(32, 32),
@@ -279,6 +294,13 @@ void CMainFrame::OpenView(int command) {
   if (!info || !app_ || !app_->CanOpen(info->kind)) return;
   titleBuffer_ = OpeningName(command);
   app_->Template(info->kind)->OpenDocumentFile(titleBuffer_, true, this);
+  // The keys that page through the months are named once per start, the
+  // first time a view that takes them opens.
+  const CView* view = GetActiveView();
+  if (!navigationHintShown_ && view && view->HandlesCommand(ID_STEP_NEXT)) {
+    navigationHintShown_ = true;
+    SetMessageText(QString::fromUtf8(kNavigationHint));
+  }
 }
 
 void CMainFrame::UpdateCommandUI() {
@@ -313,7 +335,7 @@ void CMainFrame::ToggleBar(QToolBar* bar) {
 void CMainFrame::OnShowMainWindow() {
   ShowMainWindow = ShowMainWindow ? 0 : 1;
   AppSettings::Instance().SetOneDayWindow(ShowMainWindow);
-  ShowMessage(Format("%s\n%s", "次の起動から",
+  ShowNotice(Format("%s\n%s", "次の起動から",
                      ShowMainWindow == 0 ? "本体を非表示にします." : "本体を表示します."));
   UpdateCommandUI();
 }
@@ -330,15 +352,20 @@ void CMainFrame::OnCurrentLaw() {
 }
 
 void CMainFrame::OnHelpIndex() {
-  SetMessageText(QString::fromUtf8(kHelpHint));
+  // The hint stays while the viewer is open, however it was opened (F1,
+  // the menu, the tool bar's button that the pointer leaves as the viewer
+  // comes up).
+  HoldMessage(QString::fromUtf8(kHelpHint));
   const std::string path = AppSettings::Instance().ProgramDirectory() + "/TxtData/Topics.txt";
   // Only a regular file: a FIFO in its place must not hang the program.
   std::string bytes;
   if (ReadRegularFile(path, kTextDataFileLimit, bytes) != ReadStatus::Ok) {
     // The hint stays until the next status text replaces it.
+    ReleaseMessage();
     ShowMessage(Format("%s\n%s", path.c_str(), kFileUnreadable));
     return;
   }
   if (Dialogs().help) Dialogs().help(this, path, "目次", "目次");
+  ReleaseMessage();
   SetIdleMessage();
 }

@@ -55,4 +55,5 @@ class CMainFrame : public CMDIFrameWnd {
   QToolBar* gregorianBar_ = nullptr;
   QToolBar* lunarBar_ = nullptr;
   std::string titleBuffer_;
+  bool navigationHintShown_ = false;
 };

@@ -33,19 +33,23 @@ AppSettings& AppSettings::Instance() {
   return settings;
 }
 
-void AppSettings::Setup(const std::string& directory) {
-  std::string dir = directory;
-  if (dir.empty()) {
-    std::error_code error;
-    const std::filesystem::path current = std::filesystem::current_path(error);
-    dir = error ? std::string(1, '.') : current.string();
-  }
-  // The directory is kept exactly as spelt: file names are case-sensitive
-  // here, and lower-casing would lose the settings and the data folder of
-  // anyone whose path has a capital letter.
-  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-  programDirectory_ = dir;
-  std::string path = dir;
+void AppSettings::Setup(const std::string& directory) { Setup(directory, directory); }
+
+void AppSettings::Setup(const std::string& dataDirectory, const std::string& settingsDirectory) {
+  // The directories are kept exactly as spelt: file names are
+  // case-sensitive here, and lower-casing would lose the settings and the
+  // data folder of anyone whose path has a capital letter.
+  auto spelt = [](std::string dir) {
+    if (dir.empty()) {
+      std::error_code error;
+      const std::filesystem::path current = std::filesystem::current_path(error);
+      dir = error ? std::string(1, '.') : current.string();
+    }
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+  };
+  programDirectory_ = spelt(dataDirectory);
+  std::string path = spelt(settingsDirectory);
   path += '/';
   path += kProgramName;
   path += ".INI";

@@ -1,9 +1,10 @@
 #pragma once
 // AppSettings: the program's settings file and program directory.
 //
-// The file is "<working directory>/korvane.INI", section "Settings"; every
-// write goes to the file at once.  The program directory (the working
-// directory at start) is also where the "TxtData" folder is found.
+// The file is "<settings folder>/korvane.INI", section "Settings"; every
+// write goes to the file at once.  The program directory is where the
+// "TxtData" folder is found.  Both are the working directory unless the
+// start-up chose the user's own folders (textdata/user_files.h).
 //
 // Every value read is checked; a missing, malformed or out-of-range value
 // gives the default (today's month, place 39, flags 1, ...), so a damaged
@@ -36,6 +37,9 @@ class AppSettings {
   // Points the store at "<directory>/korvane.INI"; an empty directory means
   // the current working directory.  Called first at start-up.
   void Setup(const std::string& directory = {});
+  // The same with the settings file and the TxtData folder in folders of
+  // their own (see textdata/user_files.h).
+  void Setup(const std::string& dataDirectory, const std::string& settingsDirectory);
   const std::string& ProgramDirectory() const { return programDirectory_; }
   const std::string& FilePath() const { return profile_.Path(); }
   korvane::ProfileFile& Profile() { return profile_; }

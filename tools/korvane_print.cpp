@@ -27,9 +27,12 @@
 // "day" prints the tear-off day calendar's page of a date at place N (an
 // index of the place table, default 39 東京): the window title, then every
 // text of the page, one per line, in drawing order; its text data come
-// from the "TxtData" folder of the working directory, as in the program.
+// from the program's "TxtData" folder, found as the program finds it (the
+// working directory's when it has one, else the user's, else the installed
+// copy; textdata/user_files.h), and a data file that is missing is named
+// on standard error (the page is printed without its lines, exit 0).
 // "topic" prints what the help viewer shows for topic NAME (default 目次) of
-// ./TxtData/Topics.txt: the keyword lists' selections, then the topic's
+// TxtData/Topics.txt, found the same way: the keyword lists' selections, then the topic's
 // lines with each link in braces.  "haiku" prints the haiku table, one
 // record per line with its fields tab-separated in the record's order, or
 // only haiku N (1..366).  "convert" prints the day that TEXT names (a 和暦,
@@ -68,6 +71,8 @@
 #include "engine/message_hook.h"
 #include "content/help_content.h"
 #include "textdata/haiku_table.h"
+#include "textdata/text_line_source.h"
+#include "textdata/user_files.h"
 #include "tools/convert_command.h"
 #include "tools/ics_calendar.h"
 #include "tools/notes_command.h"
@@ -401,12 +406,18 @@ int PrintMonthGrid(const korvane::GridKindInfo& info, const Arguments& args) {
 }
 
 // The tear-off day calendar's page of a date.
+// The folder holding the TxtData folder, as the program would use it; the
+// tool itself never writes there.
+std::string DataDirectory() {
+  return korvane::ReadOnlyDataDirectory(korvane::CurrentEnvironment());
+}
+
 int PrintHelpTopic(const std::string& name) {
   korvane::HelpBrowser browser;
   // The viewer's message (a file it cannot read, a topic not found) is the
   // error, on one line.
   korvane::MessageRecorder messages;
-  if (!browser.Open("TxtData/Topics.txt", name)) {
+  if (!browser.Open(korvane::TextDataPath(DataDirectory(), "Topics.txt"), name)) {
     std::string text;
     for (const std::string& message : messages.messages()) text += (text.empty() ? "" : " ") + message;
     std::replace(text.begin(), text.end(), '\n', ' ');
@@ -424,7 +435,18 @@ int PrintDayPage(const Arguments& args) {
                                 korvane::kDayPageFirstYear, korvane::kDayPageLastYear));
   }
   const ObservingPlace place = args.site ? *args.site : LocationTable().Place(args.place.value_or(39));
-  korvane::DayTextData textData(".", place);
+  const std::string directory = DataDirectory();
+  // The page is whole without them, but the user should know why a line
+  // they expect is not there.
+  for (const char* name : {"weather.txt", "annual.txt"}) {
+    const std::string path = korvane::TextDataPath(directory, name);
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+      std::fclose(file);
+    } else {
+      std::fprintf(stderr, "korvane-print: %s is missing; its lines are left out\n", path.c_str());
+    }
+  }
+  korvane::DayTextData textData(directory, place);
   korvane::DayPageContent content(args.law);
   const korvane::DayPageExtras extras = textData.For(y, m, d);
 #ifdef KORVANE_PRINT_IMAGES
@@ -458,7 +480,7 @@ int PrintHaiku(const Arguments& args) {
 void PrintUsage() {
   std::fputs("usage: korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]]\n"
              "       korvane-print [--place N] day YYYY-MM-DD\n"
-             "       korvane-print topic [NAME]   (help topic of ./TxtData/Topics.txt)\n"
+             "       korvane-print topic [NAME]   (help topic of the program's TxtData/Topics.txt)\n"
              "       korvane-print haiku [N]\n"
              "       korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]\n"
              "       korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]\n"

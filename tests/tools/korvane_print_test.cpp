@@ -150,12 +150,18 @@ TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
   const HaikuRecord haiku = HaikuOfDay(CalendarNames::DayOfYear(2024, 5, 3));
   const std::string haikuLine =
       haiku.present ? haiku.upper + " " + haiku.middle + " " + haiku.lower + "\n" : "";
-  // Without a TxtData folder: no schedule entry, no normal temperatures.
+  // Without a TxtData folder anywhere (none here, an empty home, nothing
+  // installed): no schedule entry, no normal temperatures, and the missing
+  // files named on standard error.
   const std::filesystem::path empty = std::filesystem::temp_directory_path() /
                                       ("korvane_print_day_" + std::to_string(getpid()));
   std::filesystem::create_directories(empty);
-  ToolRun run = Print("day 2024-05-03", empty.string());
+  const std::string nowhere = "env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME=" + empty.string() +
+                              " KORVANE_SHIPPED_TXTDATA=" + empty.string() + "/none ";
+  ToolRun run = RunCommand("cd '" + empty.string() + "' && " + nowhere + kTool + " day 2024-05-03");
   EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.err.find("/TxtData/weather.txt is missing"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("/TxtData/annual.txt is missing"), std::string::npos) << run.err;
   EXPECT_EQ(run.out,
             "2024年(令和6年)\n3\nFRIDAY\n金曜\n  大 5月 3日\n旧小 3月25日\n七赤\n先負\n"
             "ひのと・う\n 5月(MAY)\n皐月(さつき)\n月齢 24.2\n東京\n日の出  4 47\n    入 18 29\n"

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
+#include <QLineEdit>
+
 #include "engine/lunisolar_table.h"
 #include "engine/message_hook.h"
 
@@ -192,6 +195,48 @@ TEST(YearMonthDialogState, EveryYearOfTheRangeHasItsMonthsInOrder) {
   EXPECT_TRUE(recorder.messages().empty());
 }
 
+TEST(YearMonthDialogState, TypedValuesAreTakenInsideTheRangeWithABeepOtherwise) {
+  // 2020 has 閏4 (position 5), 2023 閏2 (position 3); 2021 none.
+  struct Case {
+    int mode;
+    int year, month;  // shown before typing
+    const char* yearText;
+    const char* monthText;
+    bool taken;
+    int toYear, toMonth;
+    const char* toText;
+    int beeps;
+  } cases[] = {
+      {0, 2026, 5, "1900", "", true, 1900, 5, "5", 0},
+      {0, 2026, 5, " １９００ ", "１１", true, 1900, 11, "11", 0},
+      {0, 2026, 5, "3000", "", true, 2050, 5, "5", 1},
+      {0, 2026, 5, "12", "13", true, 594, 12, "12", 1},  // one beep for both
+      {0, 2026, 5, "20x6", "", false, 2026, 5, "5", 1},
+      {0, 2026, 5, "", "", false, 2026, 5, "5", 1},
+      {0, 2026, 5, "2026", "五", false, 2026, 5, "5", 1},
+      {1, 2021, 4, "2020", "", true, 2020, 4, "4", 0},
+      {1, 2021, 4, "2020", "閏4", true, 2020, 5, "閏4", 0},
+      {1, 2021, 8, "2020", "", true, 2020, 9, "8", 0},   // the 8 after the leap
+      {1, 2020, 5, "2021", "", true, 2021, 4, "4", 0},   // 閏4 → 4
+      {1, 2020, 5, "2023", "", true, 2023, 5, "4", 0},   // 閏4 → the 4 after 閏2
+      {1, 2023, 3, "2023", "閏2", true, 2023, 3, "閏2", 0},
+      {1, 2021, 1, "2021", "閏3", true, 2021, 3, "3", 0},  // no such leap: the plain 3
+      {10, 2026, 5, "1700", "", true, 1851, 5, "5", 1},
+  };
+  for (const Case& c : cases) {
+    MessageRecorder recorder;
+    const YearRangeKind kind = c.mode == 10 ? YearRangeKind::SolarTerms : YearRangeKind::LunarDate;
+    YearMonthDialogState state(c.mode, kind, c.year, c.month, -1);
+    state.Initialise(39);
+    const std::string label = std::string(c.yearText) + "/" + c.monthText;
+    EXPECT_EQ(state.TakeTyped(c.yearText, c.monthText), c.taken) << label;
+    EXPECT_EQ(state.year(), c.toYear) << label;
+    EXPECT_EQ(state.month(), c.toMonth) << label;
+    EXPECT_EQ(state.monthText(), c.toText) << label;
+    EXPECT_EQ(recorder.beeps(), c.beeps) << label;
+  }
+}
+
 TEST(YearMonthDialogState, PlaceIsTheSharedAreaUntilOneIsPicked) {
   YearMonthDialogState state(20, YearRangeKind::Astronomy, 2020, 5, 12);
   EXPECT_EQ(state.area(), 12);
@@ -251,13 +296,37 @@ TEST(YearMonthDialogWindow, SpinsStepTheStateAndRewriteTheBoxes) {
   EXPECT_EQ(dialog.yearBox()->Text(), QStringLiteral("2012"));
   EXPECT_EQ(dialog.monthBox()->Text(), QStringLiteral("12"));
   EXPECT_EQ(dialog.month(), 13);
-  // The boxes take no typing, only steps.
-  EXPECT_TRUE(dialog.yearBox()->findChild<QLineEdit*>()->isReadOnly());
+  // The boxes take typing as well as steps.
+  EXPECT_FALSE(dialog.yearBox()->findChild<QLineEdit*>()->isReadOnly());
   dialog.monthBox()->stepBy(1);
   EXPECT_EQ(recorder.beeps(), 1);
   // Both arrows stay live at a bound so the press can be refused audibly.
   EXPECT_EQ(dialog.monthBox()->stepEnabled(),
             QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled);
+}
+
+TEST(YearMonthDialogWindow, ATypedYearIsTakenOnEnterOrBeforeTheNextStep) {
+  MessageRecorder recorder;
+  CYearMonthDialog dialog(0, YearRangeKind::DayCount, 2026, 5, -1);
+  auto key = [](QWidget* to, int key, const QString& text = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(to, &event);
+  };
+  auto type = [&key](StepBox* box, const QString& text) {
+    QLineEdit* edit = box->findChild<QLineEdit*>();
+    edit->selectAll();
+    for (QChar c : text) key(edit, Qt::Key_0 + c.digitValue(), QString(c));
+  };
+  type(dialog.yearBox(), QStringLiteral("1900"));
+  dialog.yearBox()->stepBy(1);
+  EXPECT_EQ(dialog.yearBox()->Text(), QStringLiteral("1901"));
+  type(dialog.yearBox(), QStringLiteral("9999"));
+  dialog.show();
+  key(dialog.yearBox(), Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.year(), 2050);
+  EXPECT_EQ(recorder.beeps(), 1);
+  EXPECT_TRUE(recorder.messages().empty());
 }
 
 TEST(YearMonthDialogWindow, EveryKeyAndTheWheelStepByOne) {
@@ -299,7 +368,7 @@ TEST(YearMonthDialogWindow, PickingAPlaceWritesAreaCodeAtOnceOnOk) {
     auto* list = static_cast<QComboBox*>(Control(dialog, "1025"));
     EXPECT_FALSE(list->isHidden());
     EXPECT_EQ(list->count(), 87);
-    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentIndex(), 39) << "the list opens at the current place";
     EXPECT_EQ(list->currentText().toStdString(), "東京");
     list->setCurrentIndex(12);
     emit list->activated(12);

@@ -172,7 +172,7 @@ void CDayCalendarDialog::Greet() {
   const std::string today = korvane::DateText(year, month, day);
   const int term = content_->TermCode(year, month, day);
   if (!korvane::GreetingDue(settings.GetLastDate(), today, term)) return;
-  korvane::ShowMessage(content_->TermGreeting(term));
+  korvane::ShowNotice(content_->TermGreeting(term));
   settings.SetLastDate(today);
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -269,7 +269,7 @@ void CDayCalendarDialog::contextMenuEvent(QContextMenuEvent* event) {
 void CDayCalendarDialog::mouseDoubleClickEvent(QMouseEvent* event) {
   // Without a main window, a double click asks for it at the next start.
   if (ShowMainWindow == 0) {
-    korvane::ShowMessage("次の起動から\n本体を表示します.");
+    korvane::ShowNotice("次の起動から\n本体を表示します.");
     ShowMainWindow = 1;
     AppSettings::Instance().SetOneDayWindow(1);
   }

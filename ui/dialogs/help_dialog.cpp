@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "engine/message_hook.h"
 #include "render/font_maker.h"
@@ -110,6 +111,9 @@ CHelpDialog::CHelpDialog(QWidget* parent) : QDialog(parent) {
     lists_[i]->setObjectName(listIds[i]);
     place(lists_[i], listX[i], 0, 75, 12);
     lists_[i]->setMaxVisibleItems(10);
+    // A topic without a key of this level shows the placeholder, which is
+    // no item of the list.
+    lists_[i]->setPlaceholderText(QString::fromUtf8(HelpBrowser::kNoKey));
     connect(lists_[i], qOverload<int>(&QComboBox::activated), this, [this, i](int index) {
       browser_.ChooseKeyword(i + 1, index);
       hoveredRect_ = {};
@@ -151,6 +155,12 @@ CHelpDialog::CHelpDialog(QWidget* parent) : QDialog(parent) {
   previewBar_->setObjectName("1023");
   place(previewBar_, 310, 155, 10, 65);
 
+  // Alt+Left / Alt+Right walk the history as the arrows above the text do,
+  // wherever the focus is in the viewer.
+  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this), &QShortcut::activated, this,
+          [this] { GoBy(false); });
+  connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this), &QShortcut::activated, this,
+          [this] { GoBy(true); });
   connect(textBar_, &QAbstractSlider::actionTriggered, this,
           [this](int action) { OnScroll(textBar_, false, action); });
   connect(previewBar_, &QAbstractSlider::actionTriggered, this,
@@ -163,9 +173,7 @@ bool CHelpDialog::Create(const std::string& path, const std::string& topic,
     korvane::CWaitCursor wait;
     if (!browser_.Open(path, topic)) return false;
   }
-  QString caption = QStringLiteral("簡易ヘルプ V1.03");
-  if (!subtitle.empty()) caption += QStringLiteral(" - ") + Text(subtitle);
-  setWindowTitle(caption);
+  subtitle_ = subtitle;
   for (int level = 1; level <= 3; ++level) {
     QComboBox* list = lists_[level - 1];
     list->clear();
@@ -182,6 +190,11 @@ void CHelpDialog::showEvent(QShowEvent* event) {
 }
 
 void CHelpDialog::Refresh() {
+  // The caption names the topic shown; the first names what the caller asked for.
+  const std::string name = browser_.HistoryCount() > 1 ? browser_.CurrentName() : subtitle_;
+  QString caption = QStringLiteral("簡易ヘルプ V1.03");
+  if (!name.empty()) caption += QStringLiteral(" - ") + Text(name);
+  setWindowTitle(caption);
   auto setBar = [](QScrollBar* bar, bool enabled, int last, int page, int value) {
     bar->setEnabled(enabled);
     bar->setRange(0, enabled ? last : 0);
@@ -263,7 +276,18 @@ void CHelpDialog::mouseMoveEvent(QMouseEvent* event) {
   RefreshPreview();
 }
 
+void CHelpDialog::GoBy(bool forward) {
+  if (!(forward ? browser_.Forward() : browser_.Back())) {
+    korvane::Beep();
+    return;
+  }
+  hoveredRect_ = {};
+  Refresh();
+}
+
 void CHelpDialog::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::BackButton) return GoBy(false);
+  if (event->button() == Qt::ForwardButton) return GoBy(true);
   if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
   browser_.ResetPreviewScroll();
   const QPoint at = event->position().toPoint();

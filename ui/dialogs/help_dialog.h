@@ -2,8 +2,9 @@
 // CHelpDialog: the help viewer "簡易ヘルプ" (dialog 102), a modal window
 // over the topic file.  The text pane shows the current topic with every
 // other topic's name in blue; the pointer on a name previews that topic in
-// the lower pane; a click follows it.  Back and forward walk a history of
-// up to 100 topics; three lists open a topic by its keys.  What it shows
+// the lower pane; a click follows it, and the caption names the topic
+// shown.  Back and forward (the arrows, Alt+Left / Alt+Right, the mouse's
+// back and forward buttons) walk a history of up to 100 topics; three lists open a topic by its keys.  What it shows
 // and how it moves is korvane::HelpBrowser; this class paints it and turns
 // the user's input into its calls.
 #include <QDialog>
@@ -80,6 +81,8 @@ class CHelpDialog : public QDialog {
   void Refresh();
   void RefreshPreview();
   void OnScroll(QScrollBar* bar, bool preview, int action);
+  // Back (false) or forward in the history, with the beep at its end.
+  void GoBy(bool forward);
 
   korvane::HelpBrowser browser_;
   QFont font_;
@@ -92,6 +95,7 @@ class CHelpDialog : public QDialog {
   QLabel* back_ = nullptr;
   QLabel* forward_ = nullptr;
   QRect hoveredRect_;
+  std::string subtitle_;
 };
 
 namespace korvane {

@@ -16,12 +16,15 @@
 namespace korvane {
 
 StepBox::StepBox(QWidget* parent) : QAbstractSpinBox(parent) {
-  // The boxes are read-only: only the spin changes them.
-  lineEdit()->setReadOnly(true);
+  // A year may be typed as well as stepped; the dialog takes the text on
+  // OK or Enter, or before the next spin step.
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   setAccelerated(false);
   setKeyboardTracking(false);
+  // The line edit's own modified flag does not survive Enter (the spin box
+  // clears the edit's undo state there), so typing is noted here.
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
 }
 
 void StepBox::stepBy(int steps) {
@@ -30,9 +33,14 @@ void StepBox::stepBy(int steps) {
   if (steps != 0) emit stepped(steps > 0 ? 1 : -1);
 }
 
-void StepBox::SetText(const QString& text) { lineEdit()->setText(text); }
+void StepBox::SetText(const QString& text) {
+  lineEdit()->setText(text);
+  typed_ = false;
+}
 
 QString StepBox::Text() const { return lineEdit()->text(); }
+
+bool StepBox::Typed() const { return typed_; }
 
 void StepBox::FitWidth(const QString& widest) {
   QStyleOptionSpinBox option;
@@ -109,10 +117,12 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(yearBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    TakeTyped();
     state_.StepYear(steps);
     Refresh();
   });
   connect(monthBox_, &korvane::StepBox::stepped, this, [this](int steps) {
+    TakeTyped();
     state_.StepMonth(steps);
     Refresh();
   });
@@ -124,10 +134,15 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   // the mode hides, the caption and the shared place.
   state_.Initialise(AreaCode);
   if (state_.ShowsPlace()) {
-    // The 87 of the table, then the user's own places.
+    // The 87 of the table, then the user's own places; the list opens at
+    // the current place, not at its first entry.
     for (int i = 0; i < Places.Count(); ++i)
       placeList_->addItem(QString::fromStdString(Places.Name(i)));
-    placeList_->setCurrentIndex(-1);
+    if (state_.area() >= 0 && state_.area() < Places.Count()) {
+      placeList_->setCurrentIndex(state_.area());
+    } else {
+      placeList_->setCurrentIndex(-1);
+    }
     placeList_->setEditText(QString::fromStdString(Places.Name(state_.area())));
   }
   if (!state_.ShowsMonth()) {
@@ -159,7 +174,18 @@ void CYearMonthDialog::showEvent(QShowEvent* event) {
   }
 }
 
+bool CYearMonthDialog::TakeTyped() {
+  if (!yearBox_->Typed() && !monthBox_->Typed()) return true;
+  const bool taken = state_.TakeTyped(yearBox_->Text().toStdString(),
+                                      monthBox_->Typed() ? monthBox_->Text().toStdString() : "");
+  Refresh();
+  return taken;
+}
+
 void CYearMonthDialog::accept() {
+  // Text that is no year or month keeps the dialog open, showing the
+  // values it had; an out-of-range one is taken at the nearest bound.
+  if (!TakeTyped()) return;
   // A place picked from the list is the new observing place at once.
   if (state_.Accept(placeList_->currentIndex())) AppSettings::Instance().SetAreaCode(state_.area());
   QDialog::accept();

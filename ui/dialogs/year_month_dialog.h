@@ -17,7 +17,8 @@ class QPushButton;
 
 namespace korvane {
 
-// An edit box with its up-down control whose steps the program handles:
+// An edit box with its up-down control whose steps the program handles
+// (typed text is the dialog's to validate):
 // each press (or Up/Down key) reports the step and the program writes the
 // text.  Both directions stay enabled so a press at a bound can be refused
 // with the beep.
@@ -29,6 +30,8 @@ class StepBox : public QAbstractSpinBox {
   StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
   void SetText(const QString& text);
   QString Text() const;
+  // Whether the user typed into the box since the program last wrote it.
+  bool Typed() const;
   // Widens the box, keeping its left edge, where `widest` and the up-down
   // arrows would not fit the width its dialog units give: Qt's arrows and
   // frame take more room than the classic up-down control did.
@@ -36,6 +39,9 @@ class StepBox : public QAbstractSpinBox {
 
  signals:
   void stepped(int steps);
+
+ private:
+  bool typed_ = false;
 };
 
 }  // namespace korvane
@@ -70,6 +76,9 @@ class CYearMonthDialog : public QDialog {
 
  private:
   void Refresh();
+  // Takes what the user typed into the boxes; false for text that is no
+  // number (the boxes show the values they had).
+  bool TakeTyped();
 
   korvane::YearMonthDialogState state_;
   QLabel* placeLabel_ = nullptr;

@@ -22,6 +22,7 @@
 #include "ui/page_commands.h"
 #include "content/lists/koyomi_list_content.h"
 #include "content/lists/list_kinds.h"
+#include "content/month_step.h"
 #include "render/list_sheet_page.h"
 
 namespace korvane {
@@ -143,6 +144,9 @@ CListViewEx::CListViewEx(ViewKind kind)
     if (info_->dialogMode == korvane::kModeMonthAndPlace)
       HandleCommand(korvane::ID_AREA_SETTING, [this] { ChooseMonth(); });
     connect(list_, &korvane::ReportList::rightPressed, this, &CListViewEx::ChooseMonth);
+    HandleCommand(korvane::ID_STEP_PREVIOUS, [this] { Step(-1); });
+    HandleCommand(korvane::ID_STEP_NEXT, [this] { Step(+1); });
+    HandleCommand(korvane::ID_STEP_TODAY, [this] { Step(0); });
   }
   if (info_->tipTopic != 0) HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
   if (kind == ViewKind::KoyomiList) HandleCommand(korvane::ID_NOTE_CHOICE, [this] { ChooseNotes(); });
@@ -190,6 +194,11 @@ void CListViewEx::OnInitialUpdate() {
   CView::OnInitialUpdate();
   InsertBlankRows();
   FillRows();
+  // The keys work at once: the first row is current (not selected: only
+  // the keys select) and the list has the focus, so End or PageDown need
+  // no click first.
+  MakeCurrent(0, false);
+  list_->setFocus(Qt::OtherFocusReason);
 }
 
 void CListViewEx::AddColumns() {
@@ -287,16 +296,59 @@ void CListViewEx::ChooseMonth() {
     chosen.place = dialog.area();
     chosen.site = korvane::UserSiteOf(chosen.place);
   }
-  // The next view opens where this one now stands: the dialog's values go
-  // to the shared display state as they were chosen.
+  ShowChosen(chosen);
+}
+
+void CListViewEx::ShowChosen(const ListState& chosen) {
+  const ViewKindInfo& kind = info();
+  const bool yearOnly =
+      kind.dialogMode == korvane::kModeGregorianYear || kind.dialogMode == korvane::kModeLunarYear;
+  // The next view opens where this one now stands: the chosen values go to
+  // the shared display state as they were chosen.
   if (MonthOfYear* shared = kind.shared == SharedMonth::Gregorian   ? &DisplayMonth
                             : kind.shared == SharedMonth::Lunisolar ? &LunarDisplayMonth
                                                                     : nullptr) {
     shared->year = chosen.year;
     if (!yearOnly) shared->month = chosen.month;
   }
-  if (place) AreaCode = chosen.place;
+  if (kind.dialogMode == korvane::kModeMonthAndPlace) AreaCode = chosen.place;
   SetState(chosen);
+}
+
+void CListViewEx::Step(int delta) {
+  const ViewKindInfo& kind = info();
+  if (!kind.HasDialog()) return;
+  const korvane::MonthStepper stepper(kind.dialogMode, korvane::YearRangeOf(kind.rangeKind));
+  const korvane::ShownMonth from{state_.year, stepper.StepsYears() ? 1 : state_.month};
+  korvane::ShownMonth to = from;
+  if (delta == 0) {
+    CalendarNames calendar;
+    int year = 0, month = 0;
+    const int day = calendar.Today(year, month);
+    to = stepper.Today(year, month, day);
+  } else {
+    to = stepper.Step(from, delta);
+  }
+  if (stepper.StepsYears()) to.month = 1;
+  if (to == from) return;
+  ListState chosen = state_;
+  chosen.year = to.year;
+  if (!stepper.StepsYears()) chosen.month = to.month;
+  const int row = list_->currentIndex().isValid() ? list_->currentIndex().row() : 0;
+  const bool selected = !list_->selectedItems().isEmpty();
+  ShowChosen(chosen);
+  // The same row stays current, so paging through the months keeps the
+  // place in a long list.
+  MakeCurrent(row, selected);
+}
+
+void CListViewEx::MakeCurrent(int row, bool select) {
+  const int rows = list_->topLevelItemCount();
+  if (rows <= 0) return;
+  const QModelIndex index = list_->model()->index(std::clamp(row, 0, rows - 1), 0);
+  list_->selectionModel()->setCurrentIndex(
+      index, select ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                    : QItemSelectionModel::NoUpdate);
 }
 
 namespace {

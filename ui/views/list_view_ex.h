@@ -9,7 +9,9 @@
 // right edge of the window; a cell text too wide for its column ends in
 // "..." (never half a character).  Mouse presses select nothing; a right
 // press opens 月の設定 where the kind has it.  The keyboard moves through
-// the rows as usual.
+// the rows as usual; Alt+PageDown / Alt+PageUp / Alt+Home (commands of the
+// frame) step the list's month, or its year for a list of a whole year,
+// and go to today's.
 //
 // Commands: 32773 月の設定 and, for the rise/set tables, 32820 (the
 // year/month dialog in the kind's mode and range; on OK the list takes the
@@ -83,6 +85,10 @@ class CListViewEx : public CView {
   // 暦注の選択 (the notes list): the dialog, then the chosen notes listed
   // and remembered in the settings.
   void ChooseNotes();
+  // A navigation step (+1, -1), or today's month or year (0): what an OK in
+  // the dialog with that month does.
+  void Step(int delta);
+
   // 32789: the kind's tip topic into the settings, then the tips.
   void ShowTip();
   // エクスポート...: the table as A4 sheets in a PDF, or whole in a PNG;
@@ -91,6 +97,11 @@ class CListViewEx : public CView {
   void PrintTable();
 
  private:
+  // The values of an OK in the dialog, or of a step: into the shared
+  // display state, then shown.
+  void ShowChosen(const korvane::ListState& chosen);
+  // Row `row` (clamped) becomes the current row, selected or not.
+  void MakeCurrent(int row, bool select);
   void AddColumns();
   void InsertBlankRows();
   void FillRows();

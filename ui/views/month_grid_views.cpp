@@ -1,6 +1,8 @@
 #include "ui/views/month_grid_views.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "engine/calendar_names.h"
@@ -17,8 +19,13 @@ using korvane::GridKind;
 MonthGridView::MonthGridView(GridKind kind)
     : content_(std::make_unique<korvane::MonthGridContent>(kind, CurrentLaw)),
       // The colours are those of the system when the view is made.
+      stepper_(content_->info().dialogMode(), korvane::YearRangeOf(content_->info().rangeKind())),
       colors_(korvane::GridSystemColors::FromPalette(palette())) {
   SetResourceId(content_->info().resourceId());
+  setFocusPolicy(Qt::StrongFocus);
+  HandleCommand(korvane::ID_STEP_PREVIOUS, [this] { StepMonth(-1); });
+  HandleCommand(korvane::ID_STEP_NEXT, [this] { StepMonth(+1); });
+  HandleCommand(korvane::ID_STEP_TODAY, [this] { ShowToday(); });
   HandleCommand(korvane::ID_MONTH_SETTING, [this] { ChooseMonth(); });
   HandleCommand(korvane::ID_ONE_POINT, [this] { ShowTip(); });
   HandleCommand(korvane::ID_FILE_EXPORT, [this] { ExportPage(); });
@@ -46,6 +53,11 @@ bool MonthGridView::OnCreate() {
   viewFont_.CreateFontIndirect(logFont_);
   setFont(viewFont_.Font());
   return true;
+}
+
+void MonthGridView::OnInitialUpdate() {
+  CView::OnInitialUpdate();
+  setFocus(Qt::OtherFocusReason);
 }
 
 korvane::GridPage MonthGridView::CurrentPage() {
@@ -89,6 +101,59 @@ void MonthGridView::ChooseMonth() {
   shared.year = year_;
   shared.month = month_;
   update();
+}
+
+void MonthGridView::ShowMonth(korvane::ShownMonth month) {
+  if (month == korvane::ShownMonth{year_, month_}) return;
+  year_ = month.year;
+  month_ = month.month;
+  MonthOfYear& shared = info().lunisolar ? LunarDisplayMonth : DisplayMonth;
+  shared.year = year_;
+  shared.month = month_;
+  // The caption follows at once, not at the next repaint (a minimised
+  // window is not painted).
+  SetTitle(CurrentPage().title);
+  update();
+}
+
+void MonthGridView::ShowToday() {
+  CalendarNames calendar;
+  int year = 0, month = 0;
+  const int day = calendar.Today(year, month);
+  ShowMonth(stepper_.Today(year, month, day));
+}
+
+void MonthGridView::keyPressEvent(QKeyEvent* event) {
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ControlModifier)) == 0;
+  if (plain) {
+    switch (event->key()) {
+      case Qt::Key_PageDown: ctrl ? StepYear(+1) : StepMonth(+1); return;
+      case Qt::Key_PageUp: ctrl ? StepYear(-1) : StepMonth(-1); return;
+      case Qt::Key_Home:
+        if (!ctrl) {
+          ShowToday();
+          return;
+        }
+        break;
+      default: break;
+    }
+  }
+  CView::keyPressEvent(event);
+}
+
+void MonthGridView::wheelEvent(QWheelEvent* event) {
+  // A notch (120) is a month; a touchpad's small turns add up to one.
+  wheelAngle_ += event->angleDelta().y();
+  while (wheelAngle_ >= 120) {
+    wheelAngle_ -= 120;
+    StepMonth(-1);
+  }
+  while (wheelAngle_ <= -120) {
+    wheelAngle_ += 120;
+    StepMonth(+1);
+  }
+  event->accept();
 }
 
 void MonthGridView::ShowTip() {

@@ -3,7 +3,9 @@
 // among them, and eight lunisolar (CQ...).  Each is a thin window around its MonthGridContent: it
 // keeps the month it shows, asks the content for the page at every repaint
 // and paints it, and routes the mouse and the commands 32773 (the
-// year/month dialog) and 32789 (the kind's tip).
+// year/month dialog) and 32789 (the kind's tip).  The navigation keys page
+// through the months: PageDown / PageUp (and the wheel) a month,
+// Ctrl+PageDown / Ctrl+PageUp a year, Home today's month.
 #include <QPoint>
 #include <memory>
 
@@ -11,6 +13,7 @@
 #include "framework/view.h"
 #include "render/page_export.h"
 #include "content/grid/month_grid_content.h"
+#include "content/month_step.h"
 
 class MonthGridView : public CView {
   Q_OBJECT
@@ -30,6 +33,8 @@ class MonthGridView : public CView {
   korvane::PagePainting CurrentPainting();
 
   bool OnCreate() override;
+  // Shown: the keys work at once.
+  void OnInitialUpdate() override;
   void OnDraw(QPainter& painter) override;
   void OnLButtonDown(QPoint point) override;
   void OnRButtonDown(QPoint point) override;
@@ -39,6 +44,13 @@ class MonthGridView : public CView {
   // Command 32773: the year/month dialog; on OK the view moves to the
   // chosen month and the shared display month follows it.
   void ChooseMonth();
+  // A navigation step: the month shown as an OK in the dialog would show it
+  // (the title, and the shared display month that the next view opens at).
+  void ShowMonth(korvane::ShownMonth month);
+  void StepMonth(int delta) { ShowMonth(stepper_.StepMonth({year_, month_}, delta)); }
+  void StepYear(int delta) { ShowMonth(stepper_.StepYear({year_, month_}, delta)); }
+  void ShowToday();
+
   // Command 32789: the kind's tip number into the settings, then the tips.
   void ShowTip();
   // エクスポート...: the page as the window shows it, into a PDF or a PNG
@@ -47,8 +59,14 @@ class MonthGridView : public CView {
   // 印刷...: the page on one sheet.
   void PrintPage();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
  private:
   std::unique_ptr<korvane::MonthGridContent> content_;
+  korvane::MonthStepper stepper_;
+  int wheelAngle_ = 0;  // eighths of a degree not yet turned into a step
   int year_ = 0;
   int month_ = 1;
   LogFont logFont_;
