@@ -19,7 +19,7 @@ constexpr int ID_WINDOW_TILE_VERT = 57652;
 // The program's own commands.
 constexpr int ID_MONTH_SETTING = 32773;   // 月の設定 (the active view)
 constexpr int ID_AREA_SETTING = 32820;    // 表示地域の設定 (the active rise/set view)
-constexpr int ID_NOTE_CHOICE = 32855;     // 暦注の選択 (the active notes list)
+constexpr int ID_NOTE_CHOICE = 32862;     // 暦注の選択 (the active notes list)
 constexpr int ID_HELP_INDEX = 32781;      // 目次, F1
 constexpr int ID_ONE_POINT = 32789;       // ワンポイント
 constexpr int ID_DAY_CALENDAR = 32805;    // 日めくりカレンダー
@@ -29,7 +29,7 @@ constexpr int ID_SHOW_MAIN = 32817;       // 本体の表示
 constexpr int ID_CURRENT_LAW = 32853;     // 現行の祝日・元号
 constexpr int ID_PLACES = 32855;          // 地点の管理... (the user's own places)
 constexpr int ID_FILE_EXPORT = 32854;     // エクスポート... (the active view's page as PDF or PNG)
-constexpr int ID_WAREKI_CONVERTER = 32855;  // 和暦・西暦変換 (ﾃﾞｰﾀ館)
+constexpr int ID_WAREKI_CONVERTER = 32863;  // 和暦・西暦変換 (ﾃﾞｰﾀ館)
 
 // The commands that open a view, one per view kind (named after the kind).
 constexpr int ID_G_DAY = 32782;             // CGDayView
@@ -69,8 +69,8 @@ constexpr int ID_ANNUAL = 32818;            // CAnnualView
 constexpr int ID_MISC_SEASON_LIST = 32819;  // CMiscSeasonList
 constexpr int ID_GREENWICH_LIST = 32822;    // CGreenwichListView
 constexpr int ID_BIRTHDAY_LIST = 32852;     // CBirthdayListView
-constexpr int ID_G_KOYOMI = 32853;          // CGKoyomiView (暦注ｶﾚﾝﾀﾞｰ)
-constexpr int ID_KOYOMI_LIST = 32854;       // CKoyomiListView (暦注ﾘｽﾄ)
+constexpr int ID_G_KOYOMI = 32860;          // CGKoyomiView (暦注ｶﾚﾝﾀﾞｰ)
+constexpr int ID_KOYOMI_LIST = 32861;       // CKoyomiListView (暦注ﾘｽﾄ)
 
 // The navigation keys' commands (Alt+PageUp, Alt+Home, Alt+PageDown and
 // the bar's ◀ 今日 ▶): the active view's previous month (or year, for a
@@ -82,6 +82,29 @@ constexpr int ID_STEP_NEXT = 32862;
 // The first buttons of the calendar bars: they open nothing.
 constexpr int ID_GBAR_TITLE = 43001;      // first button of the G暦 bar
 constexpr int ID_QBAR_TITLE = 43002;      // first button of the Q暦 bar
+
+// Every command above, once: two commands with one number would share one
+// menu action, and the second would never run.
+inline constexpr int kCommandIds[] = {
+    ID_FILE_CLOSE, ID_FILE_PRINT, ID_APP_EXIT, ID_APP_ABOUT, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR,
+    ID_WINDOW_ARRANGE, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT,
+    ID_MONTH_SETTING, ID_AREA_SETTING, ID_NOTE_CHOICE, ID_HELP_INDEX, ID_ONE_POINT, ID_DAY_CALENDAR,
+    ID_QBAR, ID_GBAR, ID_SHOW_MAIN, ID_CURRENT_LAW, ID_PLACES, ID_FILE_EXPORT, ID_WAREKI_CONVERTER,
+    ID_G_DAY, ID_G_SEASON, ID_G_HOLIDAY, ID_G_WEEK6, ID_G_ETO, ID_G_QDAY, ID_G_STAR9, ID_G_NORMAL,
+    ID_Q_DAY, ID_Q_WEEK6, ID_Q_ETO, ID_Q_STAR9, ID_Q_GDAY, ID_Q_SEASON, ID_Q_HOLIDAY, ID_Q_NORMAL,
+    ID_NO_LIST, ID_ON_LIST, ID_N24_LIST, ID_HOLIDAY_LIST, ID_ETO_LIST, ID_OM_LIST, ID_NENGO_LIST,
+    ID_SENMEI, ID_WEEK_LIST, ID_WEEK6_LIST, ID_STAR9_LIST, ID_MONTH_LIST, ID_AGE_LIST,
+    ID_MOON_AGE_LIST, ID_SUN_TIME_LIST, ID_MOON_TIME_LIST, ID_MOON_PHASE_LIST, ID_ANNUAL,
+    ID_MISC_SEASON_LIST, ID_GREENWICH_LIST, ID_BIRTHDAY_LIST, ID_G_KOYOMI, ID_KOYOMI_LIST,
+    ID_GBAR_TITLE, ID_QBAR_TITLE,
+};
+constexpr bool CommandIdsDistinct() {
+  for (int i = 0; i < static_cast<int>(sizeof kCommandIds / sizeof kCommandIds[0]); ++i)
+    for (int j = 0; j < i; ++j)
+      if (kCommandIds[i] == kCommandIds[j]) return false;
+  return true;
+}
+static_assert(CommandIdsDistinct(), "two commands share one id");
 
 // Texts.
 inline constexpr const char* kAppTitle = "コルヴァン V4.04";            // strings 128, 57344

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/almanac_day.h"
+#include "engine/koyomi_notes.h"
 #include "engine/calendar_names.h"
 #include "engine/eto_cycle.h"
 #include "engine/format.h"
@@ -38,7 +38,7 @@ struct MonthGridContent::Engines {
   std::optional<NineStarCycle> nineStar;
   std::optional<HolidayCalendar> holidays;
   std::optional<SolarTermTable> terms;
-  std::optional<Almanac> almanac;
+  std::optional<KoyomiNotes> notes;
 };
 
 // The 42 day cells of one month: the number each shows and the dates it
@@ -61,7 +61,8 @@ struct MonthGridContent::CellPlan {
 MonthGridContent::MonthGridContent(GridKind kind, CalendarLaw law)
     : info_(&GridKindInfoOf(kind)), law_(law), engines_(std::make_unique<Engines>()) {
   const GridKindInfo& k = *info_;
-  if (k.lunisolar || k.lower == LowerText::Rokuyo || k.lower == LowerText::LunarDate)
+  if (k.lunisolar || k.lower == LowerText::Rokuyo || k.lower == LowerText::LunarDate ||
+      k.lower == LowerText::Koyomi)
     engines_->lunisolar.emplace(law);
   if (k.lower == LowerText::Eto) engines_->eto.emplace();
   if (k.lower == LowerText::Rokuyo) engines_->rokuyo.emplace();
@@ -70,8 +71,9 @@ MonthGridContent::MonthGridContent(GridKind kind, CalendarLaw law)
     engines_->holidays.emplace(law);
   if (k.upper == UpperText::Term || k.upper == UpperText::HolidayOrTerm) engines_->terms.emplace(law);
   if (k.lower == LowerText::Koyomi) {
-    engines_->almanac.emplace(law);
+    engines_->notes.emplace(law);
     engines_->rokuyo.emplace();
+    engines_->holidays.emplace(law);
   }
 }
 
@@ -567,16 +569,20 @@ void MonthGridContent::WalkAttributes(CellPlan& plan, GridPage& page) {
       }
       break;
     case LowerText::Koyomi:
+      // The lunisolar dates walked above serve the 六曜 and the notes alike.
       for (int i = 0; i < 42; ++i) {
         const GregorianDate& g = plan.gregorian[i];
-        const AlmanacDay day = e.almanac->Day(g.year, g.month, g.day);
+        const LunisolarDate& d = plan.lunar[i];
+        const int rokuyo = e.lunisolar->RokuyoIndex(d.year, d.month, d.day);
         GridCell& cell = cellAt(i);
-        cell.lower = day.rokuyo >= 0 ? e.rokuyo->RokuyoName(day.rokuyo) : "";
-        if (day.notes.valid) {
-          cell.lower += std::string(" ") + KoyomiNotes::ChokuName(day.notes.choku);
-          cell.marks = MarksOf(day.notes.notes);
+        cell.lower = rokuyo >= 0 ? e.rokuyo->RokuyoName(rokuyo) : "";
+        const DayNotes notes = e.notes->Notes(g.year, g.month, g.day, d);
+        if (notes.valid) {
+          cell.lower += ' ';
+          cell.lower += KoyomiNotes::ChokuName(notes.choku);
+          cell.marks = MarksOf(notes.notes);
         }
-        plan.redNumber[i] = day.holiday != 0;
+        plan.redNumber[i] = e.holidays->HolidayCode(g.year, g.month, g.day, i % 7) != 0;
       }
       break;
     case LowerText::GregorianDate:
