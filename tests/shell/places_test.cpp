@@ -23,7 +23,7 @@ class PlacesTest : public ShellTest {
     AreaCode = korvane::kDefaultAreaCode;
   }
   std::string SunListTitle() {
-    if (!Frame()->RouteCommand(ID_SUN_TIME_LIST)) return "";
+    if (!Frame()->RouteCommand(korvane::ID_SUN_TIME_LIST)) return "";
     QApplication::processEvents();
     auto* view = dynamic_cast<CListViewEx*>(Frame()->GetActiveView());
     return view ? view->page().title : "";
@@ -59,7 +59,7 @@ TEST_F(PlacesTest, APlaceAddedInTheDialogIsChosenAndSurvivesARestart) {
     places->AddPlace();
     places->accept();
   };
-  ASSERT_TRUE(Frame()->RouteCommand(ID_PLACES));
+  ASSERT_TRUE(Frame()->RouteCommand(korvane::ID_PLACES));
   onModal_ = nullptr;
   ASSERT_EQ(Places.Count(), 88);
   AreaCode = 87;
