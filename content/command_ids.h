@@ -19,7 +19,7 @@ constexpr int ID_WINDOW_TILE_VERT = 57652;
 // The program's own commands.
 constexpr int ID_MONTH_SETTING = 32773;   // 月の設定 (the active view)
 constexpr int ID_AREA_SETTING = 32820;    // 表示地域の設定 (the active rise/set view)
-constexpr int ID_NOTE_CHOICE = 32862;     // 暦注の選択 (the active notes list)
+constexpr int ID_NOTE_CHOICE = 32866;     // 暦注の選択 (the active notes list)
 constexpr int ID_HELP_INDEX = 32781;      // 目次, F1
 constexpr int ID_ONE_POINT = 32789;       // ワンポイント
 constexpr int ID_DAY_CALENDAR = 32805;    // 日めくりカレンダー
@@ -69,8 +69,8 @@ constexpr int ID_ANNUAL = 32818;            // CAnnualView
 constexpr int ID_MISC_SEASON_LIST = 32819;  // CMiscSeasonList
 constexpr int ID_GREENWICH_LIST = 32822;    // CGreenwichListView
 constexpr int ID_BIRTHDAY_LIST = 32852;     // CBirthdayListView
-constexpr int ID_G_KOYOMI = 32860;          // CGKoyomiView (暦注ｶﾚﾝﾀﾞｰ)
-constexpr int ID_KOYOMI_LIST = 32861;       // CKoyomiListView (暦注ﾘｽﾄ)
+constexpr int ID_G_KOYOMI = 32864;          // CGKoyomiView (暦注ｶﾚﾝﾀﾞｰ)
+constexpr int ID_KOYOMI_LIST = 32865;       // CKoyomiListView (暦注ﾘｽﾄ)
 
 // The navigation keys' commands (Alt+PageUp, Alt+Home, Alt+PageDown and
 // the bar's ◀ 今日 ▶): the active view's previous month (or year, for a
