@@ -2,8 +2,8 @@
 # Mutation sampling: how many small, realistic faults does the suite catch?
 #
 #   scripts/mutation-sample.sh [--seed S] [--count N] [--tests REGEX] [--label L]
-#                              [--sites "GLOBS"] [--build-dir DIR] [--timeout SECONDS]
-#                              [--no-baseline] [--list]
+#                              [--sites "GLOBS"] [--target "TARGETS"] [--build-dir DIR]
+#                              [--timeout SECONDS] [--no-baseline] [--list]
 #
 # Picks N mutation sites at random (reproducibly for a seed) in the calendar
 # engine, the astronomy, the text readers and the content code, and for each
@@ -15,7 +15,11 @@
 # compile is skipped and another site is drawn in its place.
 #
 # --tests/--label limit the run to the CTest tests matching a regex or a
-# label; by default the whole suite runs.  --list only prints the mutants the
+# label; by default the whole suite runs.  To decide sooner, the test program
+# of the mutated folder runs first, and the tests it fails are confirmed
+# through CTest; only a mutant they all pass goes through the whole suite.
+# --target builds only the given targets (the test programs and the tools
+# the tests run) instead of everything.  --list only prints the mutants the
 # seed picks.  The build directory must already be configured (scripts/build.sh).
 set -eu
 
@@ -28,12 +32,17 @@ SITES="engine/*.cpp astro/*.cpp textdata/*.cpp views/*.cpp views/grid/*_content.
 views/grid/*_page.cpp views/grid/*_kinds.cpp views/lists/*_content.cpp views/lists/*_page.cpp \
 views/lists/*_kinds.cpp dialogs/*_content.cpp"
 
+# The test program that answers first for a mutant in a folder.
+QUICK="engine:engine_tests astro:astro_tests textdata:textdata_tests views:list_tests \
+dialogs:list_tests"
+
 SEED=""
 COUNT=40
 TEST_REGEX=""
 TEST_LABEL=""
 BUILD_DIR="${KORVANE_BUILD_DIR:-build}"
 TIMEOUT=300
+TARGETS=""
 BASELINE=1
 LIST_ONLY=0
 
@@ -45,6 +54,7 @@ while [ $# -gt 0 ]; do
     --tests) TEST_REGEX="$2"; shift 2 ;;
     --label) TEST_LABEL="$2"; shift 2 ;;
     --sites) SITES="$2"; shift 2 ;;
+    --target) TARGETS="$2"; shift 2 ;;
     --build-dir) BUILD_DIR="$2"; shift 2 ;;
     --timeout) TIMEOUT="$2"; shift 2 ;;
     --no-baseline) BASELINE=0; shift ;;
@@ -64,7 +74,6 @@ restore() {
     cp "$WORK/original" "$CURRENT"
     # A fresh time stamp, so that the next build compiles the original again.
     touch "$CURRENT"
-    echo "restored $CURRENT" >&2
     CURRENT=""
   fi
 }
@@ -76,16 +85,18 @@ cleanup() {
   exit "$status"
 }
 trap cleanup EXIT
-trap 'exit 130' INT
+trap 'echo "interrupted: the mutated file is put back" >&2; exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
 
+# shellcheck disable=SC2086 # one glob per word
 if [ "$LIST_ONLY" = 0 ] && ! git diff --quiet -- $SITES 2>/dev/null; then
   echo "note: the site files have uncommitted changes; they are mutated as they are" >&2
 fi
 
 # Every possible mutant of the site files, in the seed's random order, one
 # per line: file, line, column, old text, new text, tab-separated.
+# shellcheck disable=SC2086 # one glob per word
 python3 - "$SEED" $SITES >"$WORK/mutants" <<'EOF'
 import glob, random, re, sys
 
@@ -169,12 +180,37 @@ with open(name, "w", encoding="utf-8") as f:
 EOF
 }
 
-build() { cmake --build "$BUILD_DIR" -j "$(nproc)" >"$WORK/build.log" 2>&1; }
+build() {
+  # shellcheck disable=SC2086 # one word per target
+  cmake --build "$BUILD_DIR" -j "$(nproc)" ${TARGETS:+--target $TARGETS} >"$WORK/build.log" 2>&1
+}
+ctest_run() {
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" -j "$(nproc)" --timeout "$TIMEOUT" \
+    --stop-on-failure "$@" >"$WORK/test.log" 2>&1
+}
 run_tests() {
-  set -- --test-dir "$BUILD_DIR" -j "$(nproc)" --timeout "$TIMEOUT" --stop-on-failure
+  set --
   [ -n "$TEST_REGEX" ] && set -- "$@" -R "$TEST_REGEX"
   [ -n "$TEST_LABEL" ] && set -- "$@" -L "$TEST_LABEL"
-  QT_QPA_PLATFORM=offscreen ctest "$@" >"$WORK/test.log" 2>&1
+  ctest_run "$@"
+}
+# Fails when the folder's own test program fails a test that also fails
+# under CTest (as the suite runs it: one test per process).
+quick_kill() {
+  [ -z "$TEST_REGEX" ] && [ -z "$TEST_LABEL" ] || return 1
+  program=""
+  for entry in $QUICK; do
+    [ "${entry%%:*}" = "${1%%/*}" ] && program="${entry#*:}"
+  done
+  [ -n "$program" ] && [ -x "$BUILD_DIR/tests/$program" ] || return 1
+  if (cd "$BUILD_DIR/tests" && QT_QPA_PLATFORM=offscreen timeout "$TIMEOUT" "./$program" \
+      --gtest_brief=1 >"$WORK/quick.log" 2>&1); then
+    return 1
+  fi
+  failed="$(sed -n 's/^\[  FAILED  \] \([A-Za-z0-9_]*\.[A-Za-z0-9_]*\).*/\1/p' "$WORK/quick.log" |
+    sort -u | paste -sd '|')"
+  [ -n "$failed" ] || return 1
+  ! ctest_run -R "^($failed)\$"
 }
 
 if [ "$LIST_ONLY" = 1 ]; then
@@ -214,7 +250,10 @@ while IFS="$(printf '\t')" read -r file line column old new <&3; do
     continue
   fi
   tested=$((tested + 1))
-  if run_tests; then
+  if quick_kill "$file"; then
+    verdict=killed
+    killed=$((killed + 1))
+  elif run_tests; then
     verdict=survived
     echo "$label" >>"$SURVIVORS"
   else
