@@ -26,15 +26,13 @@ set -eu
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$ROOT"
 
-# Where the sites are drawn from: the libraries below the windows.  One glob
+# Where the sites are drawn from: the calendar engine, the astronomy, the
+# text readers and the content code.  One glob
 # per entry, relative to the repository's root.
-SITES="engine/*.cpp astro/*.cpp textdata/*.cpp views/*.cpp views/grid/*_content.cpp \
-views/grid/*_page.cpp views/grid/*_kinds.cpp views/lists/*_content.cpp views/lists/*_page.cpp \
-views/lists/*_kinds.cpp dialogs/*_content.cpp"
+SITES="engine/*.cpp astro/*.cpp textdata/*.cpp content/*.cpp content/*/*.cpp"
 
 # The test program that answers first for a mutant in a folder.
-QUICK="engine:engine_tests astro:astro_tests textdata:textdata_tests views:list_tests \
-dialogs:list_tests"
+QUICK="engine:engine_tests astro:astro_tests textdata:textdata_tests content:content_tests"
 
 SEED=""
 COUNT=40
