@@ -65,22 +65,17 @@ constexpr const char* kListedEras =
     "文化1804 文政1818 天保1830 弘化1844 嘉永1848 安政1854 万延1860 文久1861 元治1864 慶応1865 "
     "明治1868 大正1912 昭和1926 平成1989";
 
-std::vector<std::pair<std::string, int>> ListedEras() {
+// Every year carries the era of the listed run it lies in: the era year
+// counts on by one within a run (明徳 starts at 4, its years 1..3 lying
+// under 元中) and a new run starts at its era's listed first year.
+TEST(EraNames, EveryYearCarriesTheListedEra) {
+  const LunisolarTable& t = Table();
   std::vector<std::pair<std::string, int>> eras;
   std::istringstream words(kListedEras);
   for (std::string word; words >> word;) {
     const std::size_t digits = word.find_first_of("0123456789");
     eras.emplace_back(word.substr(0, digits), std::stoi(word.substr(digits)));
   }
-  return eras;
-}
-
-// Every year carries the era of the listed run it lies in: the era year
-// counts on by one within a run (明徳 starts at 4, its years 1..3 lying
-// under 元中) and a new run starts at its era's listed first year.
-TEST(EraNames, EveryYearCarriesTheListedEra) {
-  const LunisolarTable& t = Table();
-  const auto eras = ListedEras();
   ASSERT_EQ(eras.size(), 238u);
   ASSERT_EQ(EraNames::eraCount, 238);
   std::size_t run = 0;
