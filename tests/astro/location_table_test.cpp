@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -194,6 +195,40 @@ TEST(Nutation, PublishedValuesFor1987April10) {
   EXPECT_DOUBLE_EQ(LocationTable::MeanObliquity(0), 23.439291111111114);
 }
 
+// The 87 places as the almanac lists them (name, latitude N and longitude E
+// as degrees:minutes[:seconds], region group), written out here, not taken
+// from the code's table.
+constexpr const char* kListedPlaces =
+    "稚内 45:25 141:41 0  網走 44:01 144:17 0  留萌 43:57 141:38 0  旭川 43:46 142:22 0  "
+    "根室 43:20 145:35 0  札幌 43:04 141:21 0  釧路 42:59 144:24 0  帯広 42:55 143:13 0  "
+    "寿都 42:48 140:14 0  浦川 42:10 142:47 0  函館 41:49 140:45 0  青森 40:49 140:46 1  "
+    "秋田 39:43 140:06 1  盛岡 39:42 141:10 1  宮古 39:39 141:58 1  酒田 38:54 139:51 1  "
+    "仙台 38:16 140:52 1  山形 38:15 140:21 1  相川 38:02 138:15 1  新潟 37:55 139:03 2  "
+    "福島 37:45 140:29 2  輪島 37:23 136:54 2  高田 37:06 138:15 2  小名浜 36:57 140:54 2  "
+    "富山 36:42 137:12 2  長野 36:40 138:12 2  金沢 36:35 136:38 2  宇都宮 36:33 139:52 2  "
+    "前橋 36:24 139:04 2  水戸 36:23 140:28 2  軽井沢 36:20 138:33 2  松本 36:15 137:58 2  "
+    "西郷 36:12 133:20 2  高山 36:09 137:15 2  熊谷 36:09 139:23 2  福井 36:03 136:14 2  "
+    "浦和 35:51 139:41 3  銚子 35:44 140:52 3  敦賀 35:39 136:04 3  東京 35:39 139:45 3  "
+    "甲府 35:40 138:33 3  中央標準 35:39:16 139:44:40.9 3  千葉 35:36 140:06 3  "
+    "飯田 35:31 137:50 3  鳥取 35:29 134:14 3  松江 35:27 133:04 3  横浜 35:26 139:39 3  "
+    "岐阜 35:24 136:46 4  名古屋 35:10 136:58 4  彦根 35:16 136:15 4  京都 35:01 135:45 4  "
+    "大津 35:01 135:52 4  静岡 34:58 138:24 4  浜田 34:54 132:04 4  大島 34:45 139:22 4  "
+    "津 34:44 136:31 4  浜松 34:42 137:43 4  神戸 34:41 135:11 5  大阪 34:41 135:31 5  "
+    "奈良 34:41 135:50 5  岡山 34:39 133:55 5  広島 34:24 132:28 6  高松 34:19 134:03 6  "
+    "和歌山 34:14 135:10 6  巌原 34:12 129:18 6  山口 34:11 131:29 6  徳島 34:04 134:35 6  "
+    "尾鷲 34:04 136:12 6  下関 33:57 130:56 7  松山 33:50 132:47 7  福岡 33:35 130:24 7  "
+    "高知 33:34 133:33 7  潮岬 33:17 135:46 7  佐賀 33:16 130:18 7  室戸岬 33:15 134:11 7  "
+    "大分 33:14 131:37 7  八丈島 33:06 139:47 7  熊本 32:49 130:43 7  長崎 32:44 129:52 7  "
+    "清水 32:43 133:01 7  福江 32:42 128:50 7  宮崎 31:55 131:25 7  鹿児島 31:33 130:33 7  "
+    "名瀬 28:23 129:30 8  那覇 26:13 127:41 8  宮古 24:48 125:18 8  石垣島 24:21 124:09 8";
+
+double ListedAngle(const std::string& text) {
+  int d = 0, m = 0;
+  double s = 0;
+  EXPECT_GE(std::sscanf(text.c_str(), "%d:%d:%lf", &d, &m, &s), 2) << text;
+  return Dms(d, m, s);
+}
+
 TEST(Places, TableOrderNamesAndCoordinates) {
   const LocationTable& t = Table();
   EXPECT_EQ(t.PlaceCount(), 87);
@@ -215,11 +250,20 @@ TEST(Places, TableOrderNamesAndCoordinates) {
     EXPECT_DOUBLE_EQ(p.longitude, e.longitude) << e.name;
     EXPECT_EQ(p.group, e.group) << e.name;
   }
-  // By decreasing latitude, except 甲府 after 東京 and 彦根 after 名古屋;
-  // the region groups run north to south; only 宮古 appears twice.
+  // Every place where the list puts it; by decreasing latitude, except 甲府
+  // after 東京 and 彦根 after 名古屋; the region groups run north to south;
+  // only 宮古 appears twice.
   std::set<std::string> names;
+  std::istringstream listed(kListedPlaces);
   for (int i = 0; i < t.PlaceCount(); ++i) {
     PlaceRecord p = t.PlaceAt(i);
+    std::string name, latitude, longitude;
+    int group = -1;
+    ASSERT_TRUE(listed >> name >> latitude >> longitude >> group) << i;
+    EXPECT_EQ(p.name, name) << i;
+    EXPECT_NEAR(p.latitude, ListedAngle(latitude), 1e-9) << name;
+    EXPECT_NEAR(p.longitude, ListedAngle(longitude), 1e-9) << name;
+    EXPECT_EQ(p.group, group) << name;
     names.insert(p.name);
     EXPECT_STREQ(t.PlaceName(i), p.name);
     EXPECT_STRNE(LocationTable::GroupName(p.group), "");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -79,6 +80,14 @@ TEST(AgeList, TheYear2026CountsBackTo1907) {
   EXPECT_EQ(current.rows[8][1], "平成 30");
   EXPECT_EQ(current.rows[36], page.rows[36]);
 
+  // The 厄年 as the almanac lists them, by age in full years (the texts
+  // count the traditional way, one more); every other row is empty.
+  const std::map<int, std::string> unluckyYears = {
+      {17, "女子前厄(18)"}, {18, "女子本厄(19)"}, {19, "女子後厄(20)"}, {23, "男子前厄(24)"},
+      {24, "男子本厄(25)"}, {25, "男子後厄(26)"}, {31, "女子前厄(32)"}, {32, "女子本厄(33)"},
+      {33, "女子後厄(34)"}, {35, "女子前厄(36)"}, {36, "女子本厄(37)"}, {37, "女子後厄(38)"},
+      {40, "男子前厄(41)"}, {41, "男子本厄(42)"}, {42, "男子後厄(43)"}, {59, "男子前厄(60)"},
+      {60, "男子本厄(61)"}, {61, "男子後厄(62)"}};
   int unlucky = 0;
   for (int r = 0; r < 120; ++r) {
     const int y = 2026 - r;
@@ -88,6 +97,8 @@ TEST(AgeList, TheYear2026CountsBackTo1907) {
     long long days = static_cast<long long>(CalendarNames::DayNumber(2027, 1, 1) -
                                             CalendarNames::DayNumber(y + 1, 1, 1));
     EXPECT_EQ(std::stoll(page.rows[r][4]), days) << y;
+    const auto listed = unluckyYears.find(r);
+    EXPECT_EQ(page.rows[r][5], listed == unluckyYears.end() ? "" : listed->second) << r;
     EXPECT_EQ(page.rows[r][5], AgeListContent::UnluckyYear(r));
     unlucky += !page.rows[r][5].empty();
   }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/lunisolar_table.h"
 
 namespace {
@@ -93,6 +95,27 @@ TEST(SenmyoCalendar, AgreesWithTheLunisolarTableInMostYears) {
 TEST(SenmyoCalendar, KnownYears) {
   SenmyoCalendar s;
   int y = 0, m = 0, d = 0;
+  // 862's 冬至 and sixteen 定朔 as 大余:小余, worked out apart from this
+  // code from the calendar's constants and steps.
+  s.Compute(862);
+  std::string computed = std::to_string(s.Term(0).daiyo) + ":" + std::to_string(s.Term(0).shoyo);
+  for (int k = 0; k < 16; ++k)
+    computed += " " + std::to_string(s.TrueNewMoon(k).daiyo) + ":" + std::to_string(s.TrueNewMoon(k).shoyo);
+  EXPECT_EQ(computed, "18:4590 7:72 36:4741 6:1282 36:6432 5:3377 35:470 4:5890 34:2325 4:6809 "
+                      "33:2609 3:6587 32:1960 1:5584 31:941 0:4964 30:790");
+  // Every year's thirty terms (with 秒) and sixteen 定朔, hashed, against
+  // the same independent working of all 823 years.
+  uint64_t hash = 0;
+  for (int year = SenmyoCalendar::firstYear; year <= SenmyoCalendar::lastYear; ++year) {
+    s.ComputeTerms(year);
+    s.ComputeMeanNewMoons(year);
+    s.ComputeTrueNewMoons(year);
+    for (int i = 0; i < SenmyoCalendar::termCount; ++i)
+      hash = hash * 31 + uint64_t(s.Term(i).daiyo * 8400 + s.Term(i).shoyo) * 8 + s.Term(i).byo;
+    for (int k = 0; k < 16; ++k) hash = hash * 31 + uint64_t(s.TrueNewMoon(k).daiyo * 8400 + s.TrueNewMoon(k).shoyo);
+  }
+  EXPECT_EQ(hash, 8987698266958822727u);
+
   s.Compute(1000);
   s.NewMoonDate(FirstMonthRow(s), y, m, d);
   EXPECT_EQ(GregorianDate({y, m, d}), GregorianDate({1000, 2, 13}));

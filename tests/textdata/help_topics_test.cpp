@@ -131,9 +131,10 @@ TEST_F(HelpTopicsTest, TwentyIncludesAreAllRead) {
   HelpTopics topics;
   ASSERT_TRUE(topics.Load(Write("Topics.txt", main)));
   EXPECT_EQ(topics.TopicCount(), 20);
-  // A name that leaves the folder is not read.
+  // A name that leaves the folder is not read, though the file is there.
   MessageRecorder recorder;
-  topics.LoadBytes("f:../Topics.txt\n", dir_.string());
+  fs::create_directories(dir_ / "inner");
+  topics.LoadBytes("f:../Topics.txt\n", (dir_ / "inner").string());
   EXPECT_EQ(topics.Lines().size(), 0u);
   EXPECT_EQ(recorder.messages().size(), 1u);
 }

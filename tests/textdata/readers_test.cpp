@@ -10,6 +10,7 @@
 #include "textdata/annual_schedule.h"
 #include "textdata/haiku_commentary_reader.h"
 #include "textdata/sjis.h"
+#include "textdata/text_line_source.h"
 #include "textdata/tips_reader.h"
 
 using korvane::AnnualScheduleReader;
@@ -80,6 +81,10 @@ TEST_F(TextFiles, TipsChooseTopicsAndHeadings) {
   EXPECT_EQ(heading, "next\n");
   EXPECT_EQ(body, "\n" + std::string(65, 'b') + "\nあcc\n" +
                       std::string(66, 'd') + "\n" + std::string(4, 'd') + "\n\n");
+  // Signed numbers as atoi reads them: "-4:" is no topic, "+2:" is topic 2.
+  const TipsReader signedTips(Write("signed.txt", "-4:\nminus\n+2:\nplus\n"));
+  EXPECT_EQ(signedTips.Load(1, heading, body), 2);
+  EXPECT_EQ(heading, "plus\n");
   EXPECT_TRUE(recorder_.messages().empty());
 
   const TipsReader missing(Missing());
@@ -97,6 +102,10 @@ TEST_F(TextFiles, HaikuCommentaryEntry) {
   EXPECT_EQ(reader.reading(), "はるたつや");
   EXPECT_EQ(reader.seasonWord(), "春立つ");
   EXPECT_EQ(reader.commentary(), std::string(45, 'x') + Blanks(43) + "二行目" + Blanks(38) + "三行目" + Blanks(38));
+  // As the dialog's rows: a text of one row shows as well as a longer one.
+  EXPECT_EQ(korvane::RowsOfWidth(reader.commentary(), HaikuCommentaryReader::kLineWidth),
+            std::string(44, 'x') + "\nx\n二行目\n三行目");
+  EXPECT_EQ(korvane::RowsOfWidth("一行" + Blanks(40), HaikuCommentaryReader::kLineWidth), "一行");
   // Same file and key: answered without reading (the file is gone).
   std::filesystem::remove(path);
   EXPECT_EQ(reader.Read(path, 12), 0);
