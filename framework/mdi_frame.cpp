@@ -461,6 +461,11 @@ void CMDIFrameWnd::SetMessageText(const QString& text) {
 
 void CMDIFrameWnd::SetIdleMessage() { SetMessageText(idleText_); }
 
+void CMDIFrameWnd::SetNotice(const QString& text) {
+  idleText_ = text;
+  SetMessageText(text);
+}
+
 QString CMDIFrameWnd::MessageText() const { return messagePane_ ? messagePane_->text() : QString(); }
 
 void CMDIFrameWnd::UpdateIndicators() {

@@ -112,6 +112,10 @@ class CMDIFrameWnd : public QMainWindow {
   void CreateStatusBar(const QString& idleText, const std::vector<QString>& indicators);
   void SetMessageText(const QString& text);
   void SetIdleMessage();
+  // A notice that must be read: shown now and in place of the idle text
+  // for the rest of the run, so pointing at menus and buttons does not
+  // take it away.
+  void SetNotice(const QString& text);
   QString MessageText() const;
   QString IdleText() const { return idleText_; }
   // Re-reads the lock keys into the indicators.

@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -24,9 +25,12 @@ QString MessageBoxCaption();
 
 // A modal box with the text and an OK button, over the active window.
 void MessageBoxModal(const std::string& text);
+// A modal box with the text and one button per choice; the index of the
+// one pressed, or `cancel` when the box is closed otherwise.
+int QuestionBoxModal(const std::string& text, const std::vector<std::string>& choices, int cancel);
 // The default system beep.
 void SystemBeep();
-// Points ShowMessage and Beep at the two above.
+// Points ShowMessage, AskUser and Beep at the three above.
 void InstallWindowMessageHandlers();
 
 // Runs `dialog` modally and returns its result (QDialog::Accepted = OK).

@@ -13,6 +13,7 @@
 #include "shell/view_kinds.h"
 
 class CMainFrame;
+class SessionEnd;
 class CMultiDocTemplate;
 
 class CKorvaneApp {
@@ -47,6 +48,12 @@ class CKorvaneApp {
   // document refuse to close, the program keeps running.
   void OnAppExit();
 
+  // The program's end from outside (a signal, the session's logout): the
+  // main window closes as by its close box, the settings and the annual
+  // schedule's edits saved, with nobody asked anything; then the process
+  // ends.
+  void EndSession();
+
   // How the process ends (tests record it instead).  The default leaves
   // the event loop with the given code, after which main returns.
   using ExitHandler = std::function<void(int code)>;
@@ -55,6 +62,7 @@ class CKorvaneApp {
  private:
   void RegisterTemplates();
 
+  std::unique_ptr<SessionEnd> sessionEnd_;
   std::unique_ptr<CMainFrame> mainFrame_;
   std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
   ExitHandler exitHandler_;

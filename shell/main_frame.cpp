@@ -25,6 +25,7 @@
 #include "shell/opening_names.h"
 #include "ui/dialogs/shell_dialogs.h"
 #include "shell/view_kinds.h"
+#include "textdata/text_line_source.h"
 
 using namespace korvane;
 
@@ -319,7 +320,7 @@ void CMainFrame::OnHelpIndex() {
   std::string bytes;
   if (ReadRegularFile(path, kTextDataFileLimit, bytes) != ReadStatus::Ok) {
     // The hint stays until the next status text replaces it.
-    ShowMessage(Format("%s\n%s", path.c_str(), kFileUnreadable));
+    ReportUnreadableFile(path);
     return;
   }
   if (Dialogs().help) Dialogs().help(this, path, "目次", "目次");
