@@ -44,7 +44,12 @@ class MessageRecorder {
   // Messages and the texts of questions, in order.
   const std::vector<std::string>& messages() const { return messages_; }
   int beeps() const { return beeps_; }
-  void clear() { messages_.clear(); beeps_ = 0; }
+  void clear() {
+    messages_.clear();
+    questions_.clear();
+    answers_.clear();
+    beeps_ = 0;
+  }
 
   // The next question is answered with the choice of this text (each
   // answer is used once, in order); without one, or when the question has

@@ -169,7 +169,9 @@ TEST_F(AnnualViewTest, AnotherWritersChangeIsNeverOverwrittenUnasked) {
     EXPECT_EQ(Utf8File(FilePath()).find("3日:自分") != std::string::npos, c.mineInFile) << c.answer;
     EXPECT_EQ(Utf8File(FilePath()).find("2日:他の人") != std::string::npos, !c.mineInFile) << c.answer;
     ASSERT_EQ(Beside().size(), c.mineBeside ? 1u : 0u) << c.answer;
-    if (c.mineBeside) EXPECT_NE(Utf8File(Beside()[0]).find("3日:自分"), std::string::npos);
+    if (c.mineBeside) {
+      EXPECT_NE(Utf8File(Beside()[0]).find("3日:自分"), std::string::npos);
+    }
     if (!c.closes) {
       recorder_->Answer(CKorvaneDoc::kTakeTheirs);
       EXPECT_TRUE(CloseActive());
@@ -179,8 +181,8 @@ TEST_F(AnnualViewTest, AnotherWritersChangeIsNeverOverwrittenUnasked) {
 
 TEST_F(AnnualViewTest, UnwritableTextIsPlacedAndTheUserCanAlwaysGetOut) {
   // A lone lead byte in the file reads as U+FFFD, which cannot go back.
-  fs::create_directories(Dir() + "/TxtData");
-  std::ofstream(FilePath(), std::ios::binary) << "[1月]\r\n1日:\x82\r\n";
+  WriteSchedule("[1月]\r\n1日:");
+  std::ofstream(FilePath(), std::ios::binary | std::ios::app) << "\x82\r\n";
   const std::string before = FileBytes();
   ASSERT_TRUE(Start());
   CAnnualView* view = Open();
