@@ -182,7 +182,12 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
 }
 
 bool ProfileFile::CheckFile() {
-  if (path_.empty() || !writeError_.empty()) return writeError_.empty();
+  if (path_.empty()) return true;
+  // A write that failed before anyone listened is told now.
+  if (!writeError_.empty()) {
+    if (onWriteFailure_) onWriteFailure_(writeError_);
+    return false;
+  }
   std::string bytes;
   const ReadStatus status = ReadRegularFile(path_, kSettingsFileLimit, bytes);
   if (status == ReadStatus::Ok || status == ReadStatus::Missing) return true;

@@ -222,23 +222,4 @@ TEST_F(FileIoTest, StaleTemporariesOfOneFileAreRemovedAtStart) {
   EXPECT_TRUE(fs::is_directory(Path("korvane.INI.Folder")));
 }
 
-TEST_F(FileIoTest, FailuresNameTheirSystemError) {
-  Write(Path("read-only"), "old");
-  ASSERT_EQ(::chmod(Path("read-only").c_str(), 0444), 0);
-  fs::create_directory(Path("folder"));
-  const std::pair<std::string, int> cases[] = {{Path("read-only"), EACCES},
-                                               {Path("folder"), EISDIR},
-                                               {Path("missing/file"), ENOENT},
-                                               {"/dev/full", EINVAL}};
-  for (const auto& [path, expected] : cases) {
-    int error = -1;
-    std::string reason;
-    EXPECT_FALSE(ReplaceFileContents(path, "new", &reason, &error)) << path;
-    EXPECT_EQ(error, expected) << path << ": " << reason;
-  }
-  int error = -1;
-  EXPECT_TRUE(ReplaceFileContents(Path("fresh"), "x", nullptr, &error));
-  EXPECT_EQ(error, 0);
-}
-
 }  // namespace
