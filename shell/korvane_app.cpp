@@ -60,8 +60,7 @@ bool CKorvaneApp::InitInstance() {
   // 3. Day-calendar-only run: the dialogs without an owner, then the end.
   if (ShowMainWindow == 0) {
     if (korvane::Dialogs().dayCalendar) korvane::Dialogs().dayCalendar(nullptr);
-    const bool ended = sessionEnd_->Signal() != 0;
-    if (!ended && settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
+    if (!ended_ && settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
     return true;
   }
 
@@ -90,9 +89,10 @@ bool CKorvaneApp::InitInstance() {
   mainFrame_->UpdateCommandUI();
 
   // 8., 9. The start-up dialogs the settings ask for.
+  // A signal during the first dialog ends the program: no second one.
   if (settings.GetOneDayView() != 0 && korvane::Dialogs().dayCalendar)
     korvane::Dialogs().dayCalendar(nullptr);
-  if (settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
+  if (!ended_ && settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
   // 10. No view opens by itself.
   return true;
 }
@@ -131,6 +131,7 @@ void CKorvaneApp::OnAppAbout() {
 }
 
 void CKorvaneApp::EndSession() {
+  ended_ = true;
   CDocument::SetNobodyToAsk(true);
   // A dialog open over the windows goes first, as if cancelled.
   for (int guard = 0; guard < 16; ++guard) {

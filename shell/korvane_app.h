@@ -53,6 +53,8 @@ class CKorvaneApp {
   // schedule's edits saved, with nobody asked anything; then the process
   // ends.
   void EndSession();
+  // True once EndSession ran (main() then does not start the event loop).
+  bool Ended() const { return ended_; }
 
   // How the process ends (tests record it instead).  The default leaves
   // the event loop with the given code, after which main returns.
@@ -66,4 +68,5 @@ class CKorvaneApp {
   std::unique_ptr<CMainFrame> mainFrame_;
   std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
   ExitHandler exitHandler_;
+  bool ended_ = false;
 };
