@@ -74,6 +74,14 @@ std::string_view WithoutUtf8Bom(std::string_view bytes) {
   return bytes;
 }
 
+std::string TooLargeText(const std::string& path, std::size_t limit) {
+  const size_t slash = path.find_last_of('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  const bool mebibytes = limit >= (std::size_t{1} << 20) && limit % (std::size_t{1} << 20) == 0;
+  return name + " は大きすぎます (" + std::to_string(mebibytes ? limit >> 20 : limit >> 10) +
+         (mebibytes ? " MiB まで)." : " KiB まで).");
+}
+
 const char* ReadStatusName(ReadStatus status) {
   switch (status) {
     case ReadStatus::Ok: return "ok";

@@ -37,6 +37,10 @@ ReadStatus ReadRegularFile(const std::string& path, std::size_t maxBytes, std::s
 // editors write at the start of a file they save.
 std::string_view WithoutUtf8Bom(std::string_view bytes);
 
+// The message for a file over its limit: "<name> は大きすぎます (16 MiB まで).",
+// the name without its folder, the limit in MiB or KiB.
+std::string TooLargeText(const std::string& path, std::size_t limit);
+
 // A short English name of a status, for diagnostics and tests.
 const char* ReadStatusName(ReadStatus status);
 

@@ -18,6 +18,14 @@ bool CDocument::OnSaveDocument(const std::string&) { return true; }
 
 bool CDocument::CanCloseFrame() { return true; }
 
+namespace {
+bool g_nobodyToAsk = false;
+}
+
+void CDocument::SetNobodyToAsk(bool nobody) { g_nobodyToAsk = nobody; }
+
+bool CDocument::NobodyToAsk() { return g_nobodyToAsk; }
+
 void CDocument::SetPathName(const std::string& pathName) {
   pathName_ = pathName;
   SetTitle(pathName);

@@ -32,6 +32,12 @@ class CDocument : public QObject {
   // that failed, after telling the user).  The default allows closing.
   virtual bool CanCloseFrame();
 
+  // While set, the program is ending with nobody to ask (a signal, the
+  // session's logout): CanCloseFrame must not ask anything and must allow
+  // closing, keeping unsaved text wherever it can.
+  static void SetNobodyToAsk(bool nobody);
+  static bool NobodyToAsk();
+
   // The name becomes the path name and the title.  The program's names are
   // window titles, not file paths, so nothing is resolved against the file
   // system and no recent-file list is kept.

@@ -468,6 +468,11 @@ void CMDIFrameWnd::HoldMessage(const QString& text) {
 
 void CMDIFrameWnd::ReleaseMessage() { heldText_.clear(); }
 
+void CMDIFrameWnd::SetNotice(const QString& text) {
+  idleText_ = text;
+  SetMessageText(text);
+}
+
 QString CMDIFrameWnd::MessageText() const { return messagePane_ ? messagePane_->text() : QString(); }
 
 void CMDIFrameWnd::UpdateIndicators() {

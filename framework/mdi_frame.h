@@ -119,6 +119,10 @@ class CMDIFrameWnd : public QMainWindow {
   void ReleaseMessage();
   // What the message pane shows when nothing is hovered.
   QString RestingText() const { return heldText_.isEmpty() ? idleText_ : heldText_; }
+  // A notice that must be read: shown now and in place of the idle text
+  // for the rest of the run, so pointing at menus and buttons does not
+  // take it away.
+  void SetNotice(const QString& text);
   QString MessageText() const;
   QString IdleText() const { return idleText_; }
   // Re-reads the lock keys into the indicators.

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 
 #include "engine/message_hook.h"
 #include "framework/mdi_frame.h"
@@ -39,6 +41,24 @@ void MessageBoxModal(const std::string& text, bool notice) {
   box.exec();
 }
 
+int QuestionBoxModal(const std::string& text, const std::vector<std::string>& choices, int cancel) {
+  QMessageBox box(QMessageBox::Warning, Caption(), QString::fromStdString(text), QMessageBox::NoButton,
+                  DefaultOwner());
+  box.setTextFormat(Qt::PlainText);
+  std::vector<QAbstractButton*> buttons;
+  for (size_t i = 0; i < choices.size(); ++i) {
+    const auto role = static_cast<int>(i) == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+    buttons.push_back(box.addButton(QString::fromStdString(choices[i]), role));
+  }
+  if (cancel >= 0 && cancel < static_cast<int>(buttons.size())) {
+    box.setEscapeButton(buttons[static_cast<size_t>(cancel)]);
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons[static_cast<size_t>(cancel)]));
+  }
+  DoModal(box);
+  const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return chosen == buttons.end() ? cancel : static_cast<int>(chosen - buttons.begin());
+}
+
 void SystemBeep() { QApplication::beep(); }
 
 namespace {
@@ -60,6 +80,9 @@ void InstallWindowMessageHandlers() {
   SetMessageHandler([](const std::string& text) { MessageBoxModal(text); });
   NoticesAsBoxes() = true;
   SetBeepHandler([] { SystemBeep(); });
+  SetQuestionHandler([](const std::string& text, const std::vector<std::string>& choices, int cancel) {
+    return QuestionBoxModal(text, choices, cancel);
+  });
 }
 
 int DoModal(QDialog& dialog) {

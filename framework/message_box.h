@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -29,10 +30,13 @@ void MessageBoxModal(const std::string& text, bool notice = false);
 // not a fault.  An information box once InstallWindowMessageHandlers has
 // run; before that (tests, tools) it goes where ShowMessage goes.
 void ShowNotice(const std::string& text);
+// A modal box with the text and one button per choice; the index of the
+// one pressed, or `cancel` when the box is closed otherwise.
+int QuestionBoxModal(const std::string& text, const std::vector<std::string>& choices, int cancel);
 // The default system beep.
 void SystemBeep();
-// Points ShowMessage (a warning box), ShowNotice (an information box) and
-// Beep at the boxes and the beep above.
+// Points ShowMessage (a warning box), ShowNotice (an information box),
+// AskUser and Beep at the boxes and the beep above.
 void InstallWindowMessageHandlers();
 
 // Runs `dialog` modally and returns its result (QDialog::Accepted = OK).

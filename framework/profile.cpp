@@ -60,10 +60,10 @@ FileLines ReadLines(const std::string& path) {
   return result;
 }
 
-const char* ReadFailure(ReadStatus status) {
+std::string ReadFailure(const std::string& path, ReadStatus status) {
   switch (status) {
     case ReadStatus::NotRegular: return "通常のファイルではありません.";
-    case ReadStatus::TooLarge: return "ファイルが大きすぎます.";
+    case ReadStatus::TooLarge: return TooLargeText(path, kSettingsFileLimit);
     default: return "ファイルを読み出せません.";
   }
 }
@@ -142,7 +142,7 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
   FileLines file = ReadLines(path_);
   // What could not be read whole must not be replaced by a few lines.
   if (file.status != ReadStatus::Ok && file.status != ReadStatus::Missing)
-    return WriteFailed(ReadFailure(file.status));
+    return WriteFailed(ReadFailure(path_, file.status));
   std::vector<std::string>& lines = file.lines;
   const std::string entry = key + "=" + clean;
   bool inSection = false;
@@ -179,6 +179,19 @@ bool ProfileFile::WriteProfileString(const std::string& section, const std::stri
   std::string reason;
   if (!ReplaceFileContents(path_, text, &reason)) return WriteFailed(reason);
   return true;
+}
+
+bool ProfileFile::CheckFile() {
+  if (path_.empty()) return true;
+  // A write that failed before anyone listened is told now.
+  if (!writeError_.empty()) {
+    if (onWriteFailure_) onWriteFailure_(writeError_);
+    return false;
+  }
+  std::string bytes;
+  const ReadStatus status = ReadRegularFile(path_, kSettingsFileLimit, bytes);
+  if (status == ReadStatus::Ok || status == ReadStatus::Missing) return true;
+  return WriteFailed(ReadFailure(path_, status));
 }
 
 bool ProfileFile::WriteFailed(const std::string& reason) {

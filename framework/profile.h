@@ -45,6 +45,11 @@ class ProfileFile {
                           const std::string& value);
   bool WriteProfileInt(const std::string& section, const std::string& key, int value);
 
+  // Whether the file can be read whole (or is missing); when it cannot, the
+  // profile stops writing at once, as after a failed write, so the reason
+  // is given at start instead of at the first change.
+  bool CheckFile();
+
   // Why writing stopped (a sentence for the user), empty while it works.
   const std::string& WriteError() const { return writeError_; }
   // Called once, at the write that fails, with the reason.

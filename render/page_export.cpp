@@ -10,10 +10,11 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
+#include <cstring>
 
 #include "content/grid/grid_page.h"
+#include "engine/atomic_file.h"
 #include "render/list_sheet_page.h"
 
 namespace korvane {
@@ -89,12 +90,11 @@ bool PaintOnPagedDevice(QPagedPaintDevice& device, std::span<const PagePainting>
   return painter.end();
 }
 
-namespace {
-
-// Replaces `path` with `bytes` in one step: a failed write leaves an
-// existing file as it was.  A path that names something other than a
-// regular file (a terminal, a pipe, a device) is written to directly, never
-// replaced by a file.
+// Replaces `path` with `bytes` in one step, through the program's one
+// careful write: every step up to the rename is checked, and a failed write
+// leaves an existing file as it was and no new file behind.  A path that
+// names something other than a regular file or folder (a terminal, a pipe,
+// a device) is written to directly, never replaced by a file.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, std::string& error) {
   const QFileInfo info(path);
   if (info.exists() && !info.isFile() && !info.isDir()) {
@@ -110,24 +110,43 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, std::string& e
     }
     return true;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  if (file.write(bytes) != bytes.size()) {
-    error = file.errorString().toStdString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    error = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  std::string reason;
+  int systemError = 0;
+  if (ReplaceFileContents(QFile::encodeName(path).toStdString(),
+                          std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                          &reason, &systemError))
+    return true;
+  // The system's wording, as the other failures of an export are worded.
+  error = systemError != 0 ? std::strerror(systemError) : reason;
+  return false;
 }
 
-}  // namespace
+bool WritePdfWithLayout(std::span<const PagePainting> pages, const QPageLayout& layout,
+                        int resolution, const QString& path, std::string& error) {
+  if (pages.empty()) {
+    error = "nothing to write";
+    return false;
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(layout);
+    writer.setResolution(resolution);
+    writer.setTitle(QString::fromStdString(pages.front().title));
+    writer.setCreator(QStringLiteral("コルヴァン"));
+    if (!PaintOnPagedDevice(writer, pages)) {
+      error = "the PDF page could not be painted";
+      return false;
+    }
+  }
+  if (!bytes.startsWith("%PDF")) {
+    error = "the PDF page could not be painted";
+    return false;
+  }
+  return WriteWholeFile(path, bytes, error);
+}
 
 bool WritePng(const PagePainting& page, const QString& path, QSize size, double devicePixelRatio,
               std::string& error) {
@@ -158,29 +177,10 @@ bool WritePdf(std::span<const PagePainting> pages, const QString& path, std::str
     error = "nothing to write";
     return false;
   }
-  const PagePainting& page = pages.front();
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  {
-    QPdfWriter writer(&buffer);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     page.Landscape() ? QPageLayout::Landscape
-                                                      : QPageLayout::Portrait,
-                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    writer.setResolution(300);
-    writer.setTitle(QString::fromStdString(page.title));
-    writer.setCreator(QStringLiteral("コルヴァン"));
-    if (!PaintOnPagedDevice(writer, pages)) {
-      error = "the PDF page could not be painted";
-      return false;
-    }
-  }
-  if (!bytes.startsWith("%PDF")) {
-    error = "the PDF page could not be painted";
-    return false;
-  }
-  return WriteWholeFile(path, bytes, error);
+  const QPageLayout layout(QPageSize(QPageSize::A4),
+                           pages.front().Landscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  return WritePdfWithLayout(pages, layout, 300, path, error);
 }
 
 }  // namespace korvane

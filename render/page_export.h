@@ -23,6 +23,7 @@
 #include "render/grid_painter.h"
 
 class QImage;
+class QPageLayout;
 class QPagedPaintDevice;
 
 namespace korvane {
@@ -74,6 +75,17 @@ QImage RenderImage(const PagePainting& page, QSize size, double devicePixelRatio
 // printer) that is already set up, inside its margins.  False when the
 // device cannot be painted on.
 bool PaintOnPagedDevice(QPagedPaintDevice& device, std::span<const PagePainting> pages);
+
+// Replaces the file at `path` with `bytes`: all or nothing, an existing
+// file left as it was on any failure (the reason in `error`).  A device or a
+// pipe is written to directly.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, std::string& error);
+
+// The pages as a PDF of `layout` at `resolution` dots per inch (what a
+// printer printing to a file was set up for), written as WriteWholeFile
+// writes.
+bool WritePdfWithLayout(std::span<const PagePainting> pages, const QPageLayout& layout,
+                        int resolution, const QString& path, std::string& error);
 
 // Writes a PNG of `size` (logical pixels, times the ratio in the file).
 // False with the reason in `error` when it cannot be written; an existing

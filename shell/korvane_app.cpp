@@ -1,6 +1,10 @@
 #include "shell/korvane_app.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <cstdio>
+
+#include "engine/atomic_file.h"
 
 #include "engine/format.h"
 #include "engine/message_hook.h"
@@ -14,6 +18,7 @@
 #include "render/icons.h"
 #include "ui/views/korvane_doc.h"
 #include "shell/main_frame.h"
+#include "shell/session_end.h"
 #include "ui/dialogs/shell_dialogs.h"
 
 namespace {
@@ -26,6 +31,7 @@ CKorvaneApp::CKorvaneApp() {
 }
 
 CKorvaneApp::~CKorvaneApp() {
+  sessionEnd_.reset();
   AppSettings::Instance().Profile().SetWriteFailureHandler(nullptr);
   // The frame (and its views) before the templates that made them.
   mainFrame_.reset();
@@ -42,6 +48,12 @@ bool CKorvaneApp::InitInstance() {
   // and the user's places (before anything reads a place code).
   settings.Setup(dataDirectory_, settingsDirectory_);
   const int damagedPlaces = settings.LoadUserPlaces();
+  // What a write killed half way (a crash, a power cut) left beside the
+  // files; a minute's age spares a write of another instance still running.
+  korvane::RemoveStaleTemporaries(settings.Profile().Path());
+  korvane::RemoveStaleTemporaries(CKorvaneDoc::SchedulePath());
+  // From here a signal or a logout closes the program as its close box does.
+  sessionEnd_ = std::make_unique<SessionEnd>([this] { EndSession(); });
   // 2. Whether a main window is wanted at all.
   ShowMainWindow = settings.GetOneDayWindow(1);
   // The rules every view and dialog follows, the day calendar included.
@@ -50,7 +62,7 @@ bool CKorvaneApp::InitInstance() {
   // 3. Day-calendar-only run: the dialogs without an owner, then the end.
   if (ShowMainWindow == 0) {
     if (korvane::Dialogs().dayCalendar) korvane::Dialogs().dayCalendar(nullptr);
-    if (settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
+    if (!ended_ && settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
     return true;
   }
 
@@ -62,9 +74,13 @@ bool CKorvaneApp::InitInstance() {
   // A settings file that cannot be written is said once; the program goes
   // on with the values it read (the store stops trying).
   settings.Profile().SetWriteFailureHandler([frame = mainFrame_.get()](const std::string& reason) {
-    frame->SetMessageText(QString::fromStdString(
-        korvane::Format("%s %s", "設定を保存できません:", reason.c_str())));
+    const std::string text = korvane::Format("%s %s", "設定を保存できません:", reason.c_str());
+    frame->SetNotice(QString::fromStdString(text));
+    std::fprintf(stderr, "korvane: %s\n", text.c_str());
   });
+  // A settings file that cannot be read whole is said now, not at the
+  // first change.
+  settings.Profile().CheckFile();
 
   if (damagedPlaces > 0) {
     mainFrame_->SetMessageText(QString::fromStdString(korvane::Format(
@@ -81,9 +97,10 @@ bool CKorvaneApp::InitInstance() {
   mainFrame_->UpdateCommandUI();
 
   // 8., 9. The start-up dialogs the settings ask for.
+  // A signal during the first dialog ends the program: no second one.
   if (settings.GetOneDayView() != 0 && korvane::Dialogs().dayCalendar)
     korvane::Dialogs().dayCalendar(nullptr);
-  if (settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
+  if (!ended_ && settings.GetOnePointView() != 0 && korvane::Dialogs().tips) korvane::Dialogs().tips(nullptr);
   // 10. No view opens by itself.
   return true;
 }
@@ -119,6 +136,23 @@ void CKorvaneApp::SetTemplate(ViewKind kind, std::unique_ptr<CMultiDocTemplate> 
 void CKorvaneApp::OnAppAbout() {
   CAboutDlg dialog(mainFrame_.get());
   korvane::DoModal(dialog);
+}
+
+void CKorvaneApp::EndSession() {
+  ended_ = true;
+  CDocument::SetNobodyToAsk(true);
+  // A dialog open over the windows goes first, as if cancelled.
+  for (int guard = 0; guard < 16; ++guard) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) break;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
+  }
+  if (mainFrame_) mainFrame_->close();
+  CDocument::SetNobodyToAsk(false);
+  if (exitHandler_) exitHandler_(0);
 }
 
 void CKorvaneApp::OnAppExit() {

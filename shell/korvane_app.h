@@ -14,6 +14,7 @@
 #include "shell/view_kinds.h"
 
 class CMainFrame;
+class SessionEnd;
 class CMultiDocTemplate;
 
 class CKorvaneApp {
@@ -54,6 +55,14 @@ class CKorvaneApp {
   // Should a document refuse to close, the program keeps running.
   void OnAppExit();
 
+  // The program's end from outside (a signal, the session's logout): the
+  // main window closes as by its close box, the settings and the annual
+  // schedule's edits saved, with nobody asked anything; then the process
+  // ends.
+  void EndSession();
+  // True once EndSession ran (main() then does not start the event loop).
+  bool Ended() const { return ended_; }
+
   // How the process ends (tests record it instead).  The default leaves
   // the event loop with the given code, after which main returns.
   using ExitHandler = std::function<void(int code)>;
@@ -62,9 +71,11 @@ class CKorvaneApp {
  private:
   void RegisterTemplates();
 
+  std::unique_ptr<SessionEnd> sessionEnd_;
   std::unique_ptr<CMainFrame> mainFrame_;
   std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
   ExitHandler exitHandler_;
   std::string dataDirectory_;
   std::string settingsDirectory_;
+  bool ended_ = false;
 };

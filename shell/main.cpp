@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
   CKorvaneApp app;
   app.SetUserFolders(files.dataDirectory, files.settingsDirectory);
   if (!app.InitInstance()) return 1;
-  if (!app.MainFrame()) return 0;
+  // No main window wanted, or ended by a signal during the start-up dialogs.
+  if (!app.MainFrame() || app.Ended()) return 0;
   return qt.exec();
 }

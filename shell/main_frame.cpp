@@ -29,6 +29,7 @@
 #include "ui/dialogs/places_dialog.h"
 #include "ui/dialogs/shell_dialogs.h"
 #include "shell/view_kinds.h"
+#include "textdata/text_line_source.h"
 
 using namespace korvane;
 
@@ -362,7 +363,7 @@ void CMainFrame::OnHelpIndex() {
   if (ReadRegularFile(path, kTextDataFileLimit, bytes) != ReadStatus::Ok) {
     // The hint stays until the next status text replaces it.
     ReleaseMessage();
-    ShowMessage(Format("%s\n%s", path.c_str(), kFileUnreadable));
+    ReportUnreadableFile(path);
     return;
   }
   if (Dialogs().help) Dialogs().help(this, path, "目次", "目次");

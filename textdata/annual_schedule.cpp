@@ -1,5 +1,6 @@
 #include "textdata/annual_schedule.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "engine/file_read.h"
@@ -70,21 +71,80 @@ bool LoadAnnualSchedule(const std::string& path, AnnualScheduleText& schedule) {
     normalised += text[i];
   }
   schedule.text = std::move(normalised);
+  schedule.unedited = schedule.text;
+  schedule.onDisk = std::move(bytes);
   return true;
 }
 
-bool EncodeAnnualSchedule(const AnnualScheduleText& schedule, std::string& bytes, std::vector<std::string>* unwritable) {
-  std::string text;
-  if (schedule.crlf) {
-    text.reserve(schedule.text.size() + schedule.text.size() / 16);
-    for (char c : schedule.text) {
-      if (c == '\n') text += '\r';
-      text += c;
-    }
-  } else {
-    text = schedule.text;
-  }
-  return Utf8ToSjis(text, bytes, unwritable);
+bool AnnualScheduleText::ChangedOnDisk(const std::string& path) const {
+  std::string now;
+  if (ReadRegularFile(path, kTextDataFileLimit, now) != ReadStatus::Ok) return true;
+  return now != onDisk;
 }
+
+namespace {
+
+std::string WithLineEnds(const AnnualScheduleText& schedule) {
+  if (!schedule.crlf) return schedule.text;
+  std::string text;
+  text.reserve(schedule.text.size() + schedule.text.size() / 16);
+  for (char c : schedule.text) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
+// Calls `each` with every character of `utf8` (a byte that does not start
+// one counts as one character of its own).
+template <class Each>
+void ForEachCharacter(std::string_view utf8, Each each) {
+  while (!utf8.empty()) {
+    const std::size_t length = std::max<std::size_t>(Utf8Length(utf8), 1);
+    each(utf8.substr(0, length));
+    utf8.remove_prefix(length);
+  }
+}
+
+bool Writable(std::string_view character) {
+  std::string ignored;
+  return character.size() == 1 ? static_cast<unsigned char>(character[0]) < 0x80
+                                : Utf8ToSjis(character, ignored);
+}
+
+}  // namespace
+
+bool EncodeAnnualSchedule(const AnnualScheduleText& schedule, std::string& bytes, std::vector<std::string>* unwritable) {
+  return Utf8ToSjis(WithLineEnds(schedule), bytes, unwritable);
+}
+
+std::vector<UnwritableCharacter> FindUnwritableCharacters(const std::string& utf8) {
+  std::vector<UnwritableCharacter> found;
+  int line = 1;
+  int column = 1;
+  ForEachCharacter(utf8, [&](std::string_view character) {
+    if (character == "\n") {
+      ++line;
+      column = 1;
+      return;
+    }
+    if (!Writable(character))
+      found.push_back({line, column, character.size() == 1 ? std::string("\xEF\xBF\xBD") : std::string(character)});
+    ++column;
+  });
+  return found;
+}
+
+std::string EncodeAnnualScheduleReplacing(const AnnualScheduleText& schedule) {
+  std::string writable;
+  ForEachCharacter(WithLineEnds(schedule), [&](std::string_view character) {
+    writable += Writable(character) ? character : std::string_view("?");
+  });
+  std::string bytes;
+  Utf8ToSjis(writable, bytes);
+  return bytes;
+}
+
+std::string EncodeAnnualScheduleUtf8(const AnnualScheduleText& schedule) { return WithLineEnds(schedule); }
 
 }  // namespace korvane

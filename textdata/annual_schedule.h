@@ -26,7 +26,38 @@ class AnnualScheduleReader {
 struct AnnualScheduleText {
   std::string text;
   bool crlf = true;  // a new file gets the line ends of the files we ship
+  // The file as it was when read or last written here, byte for byte: a
+  // close without edits writes nothing, and a file that no longer holds
+  // these bytes was changed by someone else meanwhile.
+  std::string onDisk;
+  // `text` as it was then; the text is edited when it differs.
+  std::string unedited;
+
+  bool Edited() const { return text != unedited; }
+  // True when the file at `path` no longer holds `onDisk` (changed,
+  // replaced, removed or unreadable).
+  bool ChangedOnDisk(const std::string& path) const;
+  // After `bytes` (the encoding of `text`) were written to the file.
+  void Written(std::string bytes) {
+    onDisk = std::move(bytes);
+    unedited = text;
+  }
 };
+
+// A character that code page 932 cannot hold, where it stands: line and
+// column from 1, the column counted in characters.
+struct UnwritableCharacter {
+  int line = 0;
+  int column = 0;
+  std::string character;  // U+FFFD for bytes that are not UTF-8
+};
+std::vector<UnwritableCharacter> FindUnwritableCharacters(const std::string& utf8);
+
+// The text in code page 932 with the schedule's line ends, each character
+// that cannot be written replaced by "?".
+std::string EncodeAnnualScheduleReplacing(const AnnualScheduleText& schedule);
+// The text in UTF-8 with the schedule's line ends (nothing is lost).
+std::string EncodeAnnualScheduleUtf8(const AnnualScheduleText& schedule);
 
 // Reads the file for the editor.  False (no message; the caller tells the
 // user) when it cannot be read.  Bytes that are not code page 932 arrive as

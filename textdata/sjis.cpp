@@ -48,8 +48,26 @@ class Iconv {
 
 bool IsSjisTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
 
-// Length of the UTF-8 sequence starting at `text[0]`, or 0 when it is not a
-// well-formed one.
+
+// Characters that have their own code point in Unicode's JIS mapping but share
+// one slot with their full-width twin in code page 932 (〜 and ～, − and －,
+// ...).  Input methods produce either; both are the same character on the
+// page, so writing one and reading back the other changes nothing the user
+// wrote.
+bool IsCodePageTwin(std::string_view character) {
+  static constexpr std::string_view kTwins[] = {
+      "\u301C", "\u2016", "\u2212", "\u2014", "\u00A2", "\u00A3", "\u00AC", "\u2015",
+      "\uFF5E", "\u2225", "\uFF0D", "\uFFE0", "\uFFE1", "\uFFE2"};
+  return std::find(std::begin(kTwins), std::end(kTwins), character) != std::end(kTwins);
+}
+
+Iconv& Decoder() {
+  thread_local Iconv decoder("UTF-8", "CP932");
+  return decoder;
+}
+
+}  // namespace
+
 size_t Utf8Length(std::string_view text) {
   const auto b0 = static_cast<unsigned char>(text[0]);
   size_t length = 0;
@@ -74,25 +92,6 @@ size_t Utf8Length(std::string_view text) {
   if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
   return length;
 }
-
-// Characters that have their own code point in Unicode's JIS mapping but share
-// one slot with their full-width twin in code page 932 (〜 and ～, − and －,
-// ...).  Input methods produce either; both are the same character on the
-// page, so writing one and reading back the other changes nothing the user
-// wrote.
-bool IsCodePageTwin(std::string_view character) {
-  static constexpr std::string_view kTwins[] = {
-      "\u301C", "\u2016", "\u2212", "\u2014", "\u00A2", "\u00A3", "\u00AC", "\u2015",
-      "\uFF5E", "\u2225", "\uFF0D", "\uFFE0", "\uFFE1", "\uFFE2"};
-  return std::find(std::begin(kTwins), std::end(kTwins), character) != std::end(kTwins);
-}
-
-Iconv& Decoder() {
-  thread_local Iconv decoder("UTF-8", "CP932");
-  return decoder;
-}
-
-}  // namespace
 
 std::size_t SjisPrefixLength(std::string_view sjis, std::size_t maxBytes) {
   std::size_t length = 0;

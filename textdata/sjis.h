@@ -26,6 +26,10 @@ std::size_t SjisPrefixLength(std::string_view sjis, std::size_t maxBytes);
 // never taken for the start of a match), or npos.
 std::size_t FindSjis(std::string_view sjis, std::string_view needle);
 
+// Length of the UTF-8 sequence starting at `text[0]` (`text` not empty), or
+// 0 when it is not a well-formed one.
+std::size_t Utf8Length(std::string_view text);
+
 // Code page 932 bytes to UTF-8; invalid bytes become U+FFFD (one per bad
 // double-byte pair, one per stray byte).
 std::string SjisToUtf8(std::string_view sjis);

@@ -84,6 +84,14 @@ std::string TextDataPath(const std::string& programDirectory, const std::string&
   return (programDirectory.empty() ? std::string(".") : programDirectory) + "/TxtData/" + fileName;
 }
 
-void ReportUnreadableFile(const std::string& path) { ShowMessage(path + "\nファイル を読み出し出来ません."); }
+void ReportUnreadableFile(const std::string& path) {
+  // A file too large is not a missing one: the user is told the limit.
+  std::string ignored;
+  if (ReadRegularFile(path, kTextDataFileLimit, ignored) == ReadStatus::TooLarge) {
+    ShowMessage(path + "\n" + TooLargeText(path, kTextDataFileLimit));
+    return;
+  }
+  ShowMessage(path + "\nファイル を読み出し出来ません.");
+}
 
 }  // namespace korvane

@@ -67,7 +67,8 @@ std::string RowsOfWidth(std::string_view utf8, int columns);
 std::string TextDataPath(const std::string& programDirectory, const std::string& fileName);
 
 // The file-error message every reader shows for a file it cannot read:
-// "<path>\nファイル を読み出し出来ません.".
+// "<path>\nファイル を読み出し出来ません.", or for one over the limit
+// "<path>\n<name> は大きすぎます (16 MiB まで).".
 void ReportUnreadableFile(const std::string& path);
 
 }  // namespace korvane

@@ -46,8 +46,10 @@
 // control) of --size WxH, default 640x480 for a month grid and 225x293 for
 // the day page: the PNG has that size, the PDF scales it to fit one A4
 // page.  A list's table goes on A4 sheets in the PDF and whole into the
-// PNG, at its own size or scaled to fit --size.  A file that cannot be
-// written is named with the reason on standard error, exit status 1.
+// PNG, at its own size or scaled to fit --size; --pdf and --png must name
+// two files.  A file that cannot be written (or a data file that cannot be
+// read) is named with the reason on standard error, exit status 1; a file
+// that was there before a failed write is left as it was.
 //
 // The text comes from the same content code that the windows draw, so every
 // view can be read and checked as text.  Bad arguments give one line on
@@ -58,6 +60,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,8 +70,11 @@
 #include "engine/calendar_law.h"
 #include "engine/calendar_names.h"
 #include "content/day_page_content.h"
+#include "engine/file_read.h"
 #include "engine/format.h"
 #include "engine/message_hook.h"
+#include "textdata/sjis.h"
+#include "textdata/text_line_source.h"
 #include "content/help_content.h"
 #include "textdata/haiku_table.h"
 #include "textdata/text_line_source.h"
@@ -114,14 +120,29 @@ int Fail(const std::string& message) {
 }
 
 // An argument as it may appear inside a one-line message: control bytes
-// are written as \xNN.
+// and bytes that are not UTF-8 are written as \xNN.
 std::string Echo(const std::string& text) {
   std::string out;
-  for (unsigned char c : text) {
-    if (c < 0x20 || c == 0x7f) out += korvane::Format("\\x%02X", c);
-    else out += static_cast<char>(c);
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const auto c = static_cast<unsigned char>(rest[0]);
+    const size_t length = korvane::Utf8Length(rest);
+    if (length == 0 || c < 0x20 || c == 0x7f) {
+      out += korvane::Format("\\x%02X", c);
+      rest.remove_prefix(1);
+    } else {
+      out += rest.substr(0, length);
+      rest.remove_prefix(length);
+    }
   }
   return out;
+}
+
+// A run that failed for a reason other than its arguments (a file that
+// cannot be read): one line, exit status 1.
+int FailRun(const std::string& message) {
+  std::fprintf(stderr, "korvane-print: %s\n", message.c_str());
+  return 1;
 }
 
 bool AllDigits(std::string_view text) {
@@ -193,6 +214,15 @@ std::string ExtractImageOptions(int argc, char** argv, korvane::ImageRequest& im
     }
     if (value.empty()) return name + (name == "--size" ? " needs WxH" : " needs a file name");
     *target = value;
+  }
+  // One would overwrite the other: by spelling, or through a link.
+  if (!images.pdfPath.empty() && !images.pngPath.empty()) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path pdf = fs::absolute(images.pdfPath, error).lexically_normal();
+    const fs::path png = fs::absolute(images.pngPath, error).lexically_normal();
+    if (pdf == png || fs::equivalent(images.pdfPath, images.pngPath, error))
+      return "--pdf and --png name the same file " + Echo(images.pdfPath);
   }
   if (!size.empty()) {
     if (!images.Any()) return "--size is the size of the page of --pdf or --png; give one of them";
@@ -417,11 +447,18 @@ int PrintHelpTopic(const std::string& name) {
   // The viewer's message (a file it cannot read, a topic not found) is the
   // error, on one line.
   korvane::MessageRecorder messages;
-  if (!browser.Open(korvane::TextDataPath(DataDirectory(), "Topics.txt"), name)) {
+  // A file that cannot be read fails the run; a topic the file does not
+  // have is a bad argument.
+  const std::string path = korvane::TextDataPath(DataDirectory(), "Topics.txt");
+  std::string bytes;
+  const bool readable = korvane::ReadRegularFile(path, korvane::kTextDataFileLimit, bytes) ==
+                        korvane::ReadStatus::Ok;
+  if (!readable || !browser.Open(path, name)) {
+    if (!readable && messages.messages().empty()) korvane::ReportUnreadableFile(path);
     std::string text;
     for (const std::string& message : messages.messages()) text += (text.empty() ? "" : " ") + message;
     std::replace(text.begin(), text.end(), '\n', ' ');
-    return Fail(Echo(text));
+    return readable ? Fail(Echo(text)) : FailRun(Echo(text));
   }
   std::fputs(browser.ToText().c_str(), stdout);
   return 0;

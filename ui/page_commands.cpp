@@ -161,6 +161,18 @@ bool PrintPagesWithDialog(QWidget* owner, std::span<const PagePainting> pages) {
     last = std::clamp(static_cast<size_t>(printer.toPage()), first, pages.size());
   }
   if (first >= last) return false;
+  // Printing to a file goes through the careful write like an export, so a
+  // full disk cannot leave half a file, or none where one was.
+  const QString target = printer.outputFileName();
+  if (!target.isEmpty() && printer.outputFormat() == QPrinter::PdfFormat) {
+    std::string error;
+    if (WritePdfWithLayout(pages.subspan(first, last - first), printer.pageLayout(),
+                           printer.resolution(), target, error))
+      return true;
+    ShowMessage(Format("%s\n%s\n%s", target.toStdString().c_str(), "ファイルに書き出せません.",
+                       error.c_str()));
+    return false;
+  }
   if (!PaintOnPagedDevice(printer, pages.subspan(first, last - first))) {
     const QString file = printer.outputFileName();
     ShowMessage(file.isEmpty() ? std::string("印刷できません.\nプリンタを使えません.")

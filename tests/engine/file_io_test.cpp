@@ -195,3 +195,31 @@ TEST_F(FileIoTest, ALinkKeepsPointingAtItsReplacedTarget) {
 }
 
 }  // namespace
+
+namespace {
+
+// Only this program's own leftovers, and only old ones: a file of the user
+// that happens to look alike, or a write still running, stays.
+TEST_F(FileIoTest, StaleTemporariesOfOneFileAreRemovedAtStart) {
+  struct Case {
+    const char* name;
+    bool old, removed;
+  };
+  const Case cases[] = {{"korvane.INI.a1B2c3", true, true},   {"korvane.INI.a1B2c3x", true, false},
+                        {"korvane.INI.a1B2c", true, false},   {"korvane.INI.a1-2c3", true, false},
+                        {"korvane.INIXa1B2c3", true, false},  {"other.INI.a1B2c3", true, false},
+                        {"korvane.INI.Zz9Zz9", false, false}, {"korvane.INI", true, false}};
+  for (const Case& c : cases) {
+    Write(Path(c.name), "x");
+    if (c.old) {
+      const timespec times[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+      ASSERT_EQ(::utimensat(AT_FDCWD, Path(c.name).c_str(), times, 0), 0);
+    }
+  }
+  fs::create_directory(Path("korvane.INI.Folder"));
+  EXPECT_EQ(korvane::RemoveStaleTemporaries(Path("korvane.INI")), 1);
+  for (const Case& c : cases) EXPECT_EQ(fs::exists(Path(c.name)), !c.removed) << c.name;
+  EXPECT_TRUE(fs::is_directory(Path("korvane.INI.Folder")));
+}
+
+}  // namespace

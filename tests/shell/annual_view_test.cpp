@@ -5,7 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFileDialog>
 #include <QPlainTextEdit>
+#include <csignal>
 #include <filesystem>
 
 #include "framework/mdi_child.h"
@@ -33,6 +35,19 @@ class AnnualViewTest : public ShellTest {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+  }
+  std::string Utf8File(const std::string& path) const {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return korvane::SjisToUtf8(text.str());
+  }
+  // The files "annual-YYYYMMDD-HHMMSS.txt" beside the schedule.
+  std::vector<std::string> Beside() const {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(Dir() + "/TxtData"))
+      if (entry.path().filename().string().starts_with("annual-")) found.push_back(entry.path());
+    return found;
   }
   CAnnualView* Open() {
     if (!Frame()->RouteCommand(korvane::ID_ANNUAL)) return nullptr;
@@ -118,6 +133,107 @@ TEST_F(AnnualViewTest, AFileThatCannotBeReplacedKeepsTheTextAndTheFile) {
   ::chmod(FilePath().c_str(), 0644);
   EXPECT_TRUE(CloseActive());
   EXPECT_NE(FileBytes(), before);
+}
+
+// Another program (an editor, a sync tool, a second instance) changes the
+// file while the view is open.
+TEST_F(AnnualViewTest, AnotherWritersChangeIsNeverOverwrittenUnasked) {
+  WriteSchedule("[1月]\r\n1日:元日\n");  // mixed line ends, as an editor may leave them
+  ASSERT_TRUE(Start());
+  ASSERT_NE(Open(), nullptr);
+  std::ofstream(FilePath(), std::ios::binary | std::ios::app) << "2日:他の人\r\n";
+  const std::string theirs = FileBytes();
+  EXPECT_TRUE(CloseActive());
+  EXPECT_EQ(FileBytes(), theirs) << "a close without edits writes nothing";
+  EXPECT_TRUE(recorder_->messages().empty());
+
+  struct Case {
+    const char* answer;
+    bool closes, mineInFile, mineBeside;
+  };
+  for (const Case& c : {Case{CKorvaneDoc::kCancel, false, false, false},
+                        Case{CKorvaneDoc::kKeepMine, true, true, false},
+                        Case{CKorvaneDoc::kTakeTheirs, true, false, false},
+                        Case{CKorvaneDoc::kSaveBeside, true, false, true}}) {
+    for (const std::string& file : Beside()) fs::remove(file);
+    WriteSchedule("[1月]\n1日:元日\n");
+    CAnnualView* view = Open();
+    ASSERT_NE(view, nullptr);
+    view->editor()->appendPlainText(QStringLiteral("3日:自分"));
+    WriteSchedule("[1月]\n1日:元日\n2日:他の人\n");
+    recorder_->clear();
+    recorder_->Answer(c.answer);
+    EXPECT_EQ(CloseActive(), c.closes) << c.answer;
+    ASSERT_EQ(recorder_->questions().size(), 1u) << c.answer;
+    EXPECT_NE(recorder_->messages()[0].find(CKorvaneDoc::kChangedOnDisk), std::string::npos);
+    EXPECT_EQ(Utf8File(FilePath()).find("3日:自分") != std::string::npos, c.mineInFile) << c.answer;
+    EXPECT_EQ(Utf8File(FilePath()).find("2日:他の人") != std::string::npos, !c.mineInFile) << c.answer;
+    ASSERT_EQ(Beside().size(), c.mineBeside ? 1u : 0u) << c.answer;
+    if (c.mineBeside) {
+      EXPECT_NE(Utf8File(Beside()[0]).find("3日:自分"), std::string::npos);
+    }
+    if (!c.closes) {
+      recorder_->Answer(CKorvaneDoc::kTakeTheirs);
+      EXPECT_TRUE(CloseActive());
+    }
+  }
+}
+
+TEST_F(AnnualViewTest, UnwritableTextIsPlacedAndTheUserCanAlwaysGetOut) {
+  // A lone lead byte in the file reads as U+FFFD, which cannot go back.
+  WriteSchedule("[1月]\r\n1日:");
+  std::ofstream(FilePath(), std::ios::binary | std::ios::app) << "\x82\r\n";
+  const std::string before = FileBytes();
+  ASSERT_TRUE(Start());
+  CAnnualView* view = Open();
+  ASSERT_NE(view, nullptr);
+  view->editor()->appendPlainText(QStringLiteral("2日:🎏"));
+  recorder_->Answer(CKorvaneDoc::kSaveAs);
+  const std::string copy = Dir() + "/copy.txt";
+  onModal_ = [&](QDialog& dialog) {
+    if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+      files->selectFile(QString::fromStdString(copy));
+      files->selectNameFilter(files->nameFilters().back());  // code page 932, replaced
+    }
+  };
+  EXPECT_TRUE(CloseActive());
+  const std::string& message = recorder_->messages().at(0);
+  EXPECT_NE(message.find("2行 4文字目: \xEF\xBF\xBD"), std::string::npos) << message;
+  EXPECT_NE(message.find("4行 4文字目: 🎏"), std::string::npos) << message;
+  EXPECT_EQ(recorder_->questions().at(0),
+            (std::vector<std::string>{CKorvaneDoc::kSaveAs, CKorvaneDoc::kDiscard, CKorvaneDoc::kCancel}));
+  EXPECT_EQ(Utf8File(copy), "[1月]\r\n1日:?\r\n\r\n2日:?");
+  EXPECT_EQ(FileBytes(), before);
+
+  // The same edits let go.
+  view = Open();
+  view->editor()->appendPlainText(QStringLiteral("🎏"));
+  recorder_->Answer(CKorvaneDoc::kDiscard);
+  EXPECT_TRUE(CloseActive());
+  EXPECT_EQ(FileBytes(), before);
+}
+
+// kill -TERM (or a logout) with typed text: the program closes as by its
+// close box, nobody asked; a file changed meanwhile gets the text beside it.
+TEST_F(AnnualViewTest, ASignalClosesTheProgramAndKeepsTheTypedText) {
+  for (const bool otherWriter : {false, true}) {
+    WriteSchedule("[1月]\n1日:元日\n");
+    ASSERT_TRUE(Start());
+    CAnnualView* view = Open();
+    ASSERT_NE(view, nullptr);
+    view->editor()->appendPlainText(QStringLiteral("3日:書いたばかり"));
+    if (otherWriter) WriteSchedule("[1月]\n1日:元日\n2日:他の人\n");
+    exitCodes_.clear();
+    ::kill(::getpid(), SIGTERM);
+    for (int i = 0; i < 50 && exitCodes_.empty(); ++i) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(exitCodes_, std::vector<int>{0});
+    EXPECT_TRUE(modalTitles_.empty() && recorder_->questions().empty()) << "nobody is asked";
+    EXPECT_NE(ReadIni().find("korvaneYear="), std::string::npos) << "the settings saved";
+    const std::string kept = otherWriter ? Utf8File(Beside().at(0)) : Utf8File(FilePath());
+    EXPECT_NE(kept.find("3日:書いたばかり"), std::string::npos) << otherWriter;
+    EXPECT_EQ(Utf8File(FilePath()).find("2日:他の人") != std::string::npos, otherWriter);
+    app_.reset();
+  }
 }
 
 }  // namespace

@@ -29,9 +29,11 @@ using korvane::ToolRun;
 
 // Runs korvane-print in `dir` with a clean environment for Qt: no display
 // and no platform chosen, as from a plain terminal or a script.
-ToolRun Tool(const std::string& arguments, const std::string& dir) {
-  return korvane::RunCommand("cd '" + dir + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-                             kTool + " " + arguments);
+// `limits` are shell commands run first (ulimit).
+ToolRun Tool(const std::string& arguments, const std::string& dir, const std::string& limits = "") {
+  return korvane::RunCommand("cd '" + dir + "' && " + limits +
+                             "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + kTool + " " +
+                             arguments);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -69,6 +71,13 @@ std::string MediaBox(const std::string& pdf) {
   if (!std::regex_search(pdf, match, box)) return "none";
   return std::to_string(std::lround(std::stod(match[1]))) + " " +
          std::to_string(std::lround(std::stod(match[2])));
+}
+
+int FilesStartingWith(const std::string& dir, const std::string& prefix) {
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    count += entry.path().filename().string().starts_with(prefix);
+  return count;
 }
 
 class PageExportTest : public ShellTest {
@@ -139,7 +148,8 @@ TEST_F(PageExportTest, KorvanePrintRefusesBadRequestsAndFailedWrites) {
         "CGDayView 2024 5 --png a.png --size 640", "CGDayView 2024 5 --png a.png --size 15x100",
         "CGDayView 2024 5 --png a.png --size 8193x100", "CGDayView 2024 5 --png a.png --size -5x10",
         "CGDayView 2024 5 --size 100x100", "topic --pdf a.pdf", "haiku --png a.png",
-        "CGDayView 2024 13 --png a.png", "day 1700-01-01 --pdf a.pdf"}) {
+        "CGDayView 2024 13 --png a.png", "day 1700-01-01 --pdf a.pdf",
+        "CGDayView 2024 5 --pdf a.png --png ./a.png"}) {
     const ToolRun run = Tool(arguments, Dir());
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arguments << ": " << run.err;
@@ -156,6 +166,56 @@ TEST_F(PageExportTest, KorvanePrintRefusesBadRequestsAndFailedWrites) {
   }
   EXPECT_TRUE(std::filesystem::is_directory(File("folder.png")));
   EXPECT_FALSE(std::filesystem::is_regular_file("/dev/full")) << "a device is written to, not replaced";
+}
+
+// Every export kind onto a disk that fills up part way through the file:
+// the file size limit makes each write past N bytes fail as a full disk
+// does, at the start, the middle and the end of the file.  The old file
+// must survive byte for byte, with no temporary left beside it.
+TEST_F(PageExportTest, AnExportThatFailsPartWayLeavesTheOldFileWhole) {
+  const std::string old = "the user's own file, not to be lost\n";
+  const std::vector<std::string> kinds = {
+      "CGNormalView 2024 5 --pdf", "CGNormalView 2024 5 --png", "day 2024-05-03 --pdf",
+      "day 2024-05-03 --png",      "CNengoListView --pdf",      "CNengoListView --png"};
+  for (const std::string& kind : kinds) {
+    const std::string name = kind.ends_with("pdf") ? "out.pdf" : "out.png";
+    const ToolRun whole = Tool("--today 2024-05-15 " + kind + " " + name, Dir());
+    ASSERT_EQ(whole.status, 0) << kind << ": " << whole.err;
+    const auto blocks = static_cast<long>(std::filesystem::file_size(File(name)) / 512);
+    ASSERT_GT(blocks, 2) << kind;
+    for (const long limit : {1L, blocks / 2, blocks - 1}) {
+      { std::ofstream(File(name), std::ios::binary | std::ios::trunc) << old; }
+      const ToolRun run = Tool(korvane::Format("--today 2024-05-15 %s %s", kind.c_str(), name.c_str()),
+                               Dir(), korvane::Format("trap '' XFSZ; ulimit -f %ld; ", limit));
+      EXPECT_EQ(run.status, 1) << kind << " limit " << limit;
+      EXPECT_NE(run.err.find("cannot write " + name + ": File too large"), std::string::npos)
+          << kind << ": " << run.err;
+      EXPECT_EQ(ReadFile(File(name)), old) << kind << " limit " << limit;
+      EXPECT_EQ(FilesStartingWith(Dir(), name), 1) << kind << ": a temporary was left";
+    }
+    std::filesystem::remove(File(name));
+  }
+}
+
+// The same on a real full disk, where the test may mount one.
+TEST_F(PageExportTest, AnExportOntoAFullDiskLeavesTheOldFileWhole) {
+  const std::string mount = Dir() + "/full";
+  std::filesystem::create_directory(mount);
+  if (::geteuid() != 0 ||
+      std::system(("mount -t tmpfs -o size=64k tmpfs '" + mount + "' 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "no tmpfs can be mounted here";
+  const std::string old = "the user's own file, not to be lost\n";
+  { std::ofstream(mount + "/out", std::ios::binary) << old; }
+  std::system(("dd if=/dev/zero of='" + mount + "/filler' bs=4k 2>/dev/null").c_str());
+  for (const char* kind : {"CGNormalView 2024 5 --pdf", "day 2024-05-03 --pdf", "day 2024-05-03 --png",
+                           "CNengoListView --pdf", "CGNormalView 2024 5 --png"}) {
+    const ToolRun run = Tool(std::string("--today 2024-05-15 ") + kind + " full/out", Dir());
+    EXPECT_EQ(run.status, 1) << kind;
+    EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << kind << ": " << run.err;
+    EXPECT_EQ(ReadFile(mount + "/out"), old) << kind;
+    EXPECT_EQ(FilesStartingWith(mount, "out"), 1) << kind << ": a temporary was left";
+  }
+  std::system(("umount '" + mount + "'").c_str());
 }
 
 TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {

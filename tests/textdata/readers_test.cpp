@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "engine/file_read.h"
 #include "engine/message_hook.h"
 #include "textdata/annual_schedule.h"
 #include "textdata/haiku_commentary_reader.h"
@@ -165,6 +166,28 @@ TEST_F(TextFiles, AnnualScheduleLoadsAndSavesWithoutLoss) {
   ASSERT_TRUE(korvane::EncodeAnnualSchedule(schedule, bytes));
   EXPECT_EQ(bytes, "a\nb");
   EXPECT_FALSE(korvane::LoadAnnualSchedule(Missing(), schedule));
+}
+
+TEST_F(TextFiles, AnnualScheduleKnowsWhenSomeoneElseWroteTheFile) {
+  korvane::AnnualScheduleText schedule;
+  const std::string path = Write("annual.txt", "[1]\r\n");
+  ASSERT_TRUE(korvane::LoadAnnualSchedule(path, schedule));
+  EXPECT_FALSE(schedule.Edited());
+  EXPECT_FALSE(schedule.ChangedOnDisk(path));
+  std::ofstream(path, std::ios::binary) << "[1]\r\n";  // the same bytes again: no change
+  EXPECT_FALSE(schedule.ChangedOnDisk(path));
+  std::ofstream(path, std::ios::binary | std::ios::app) << "1\r\n";
+  EXPECT_TRUE(schedule.ChangedOnDisk(path));
+  std::filesystem::remove(path);
+  EXPECT_TRUE(schedule.ChangedOnDisk(path));
+
+  // A file over the limit is not taken for a missing one.
+  std::ofstream(path, std::ios::binary) << "x";
+  std::filesystem::resize_file(path, korvane::kTextDataFileLimit + 1);
+  std::string entry;
+  EXPECT_EQ(AnnualScheduleReader::ReadEntry(path, 1, 1, entry), -1);
+  ASSERT_EQ(recorder_.messages().size(), 1u);
+  EXPECT_EQ(recorder_.messages()[0], path + "\nannual.txt は大きすぎます (16 MiB まで).");
 }
 
 TEST_F(TextFiles, DamagedFilesGiveSafeResults) {

@@ -142,6 +142,29 @@ TEST_F(KorvanePrint, HelpAnywhereShowsTheUsage) {
   }
 }
 
+// A help file that is not there fails the run (1), a topic the file does
+// not have the arguments (2); a byte of the argument that is not UTF-8 is
+// written escaped.
+TEST_F(KorvanePrint, TopicFailuresAreToldApart) {
+  const std::filesystem::path empty = std::filesystem::temp_directory_path() /
+                                      ("korvane_print_topic_" + std::to_string(getpid()));
+  std::filesystem::create_directories(empty);
+  struct Case {
+    std::string dir, topic;
+    int status;
+    const char* said;
+  };
+  for (const Case& c : {Case{empty.string(), "", 1, "TxtData/Topics.txt ファイル を読み出し出来ません."},
+                        Case{empty.string(), "'\xff'", 1, "ファイル を読み出し出来ません."},
+                        Case{KORVANE_BINARY_DIR, "'x\xff\x82y'", 2, "x\\xFF\\x82y"}}) {
+    const ToolRun run = Print("topic " + c.topic, c.dir);
+    EXPECT_EQ(run.status, c.status) << c.topic;
+    EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\xff'), std::string::npos) << run.err;
+  }
+  std::filesystem::remove_all(empty);
+}
+
 // The day calendar's page: the title, then every text in drawing order.
 TEST_F(KorvanePrint, DayPageTextsInDrawingOrder) {
   // A holiday (憲法記念日, red), a solar-term day that is also a holiday
