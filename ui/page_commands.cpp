@@ -31,7 +31,7 @@ QSize PixelSize(QSize pngSize, double ratio) {
 
 }  // namespace
 
-PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
+PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent, bool offerTitle) : QDialog(parent) {
   setWindowTitle(QStringLiteral("PNG の大きさ"));
   const QSize offered(std::clamp(pixels.width(), kMinSide, kMaxSide),
                       std::clamp(pixels.height(), kMinSide, kMaxSide));
@@ -51,6 +51,11 @@ PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("幅(&W)"), width_);
   form->addRow(QStringLiteral("高さ(&H)"), height_);
   form->addRow(keepRatio_);
+  if (offerTitle) {
+    title_ = new QCheckBox(QStringLiteral("見出しを付ける(&T)"), this);
+    title_->setChecked(true);
+    form->addRow(title_);
+  }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,6 +72,8 @@ PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
 }
 
 QSize PngSizeDialog::pixels() const { return QSize(width_->value(), height_->value()); }
+
+bool PngSizeDialog::titled() const { return title_ && title_->isChecked(); }
 
 void PngSizeDialog::Follow(bool fromWidth) {
   if (following_ || !keepRatio_->isChecked()) return;
@@ -125,13 +132,17 @@ bool ExportPagesWithDialog(QWidget* owner, std::span<const PagePainting> pdfPage
   std::string error;
   bool written = false;
   if (suffix == u"png") {
-    const QSize offered = PixelSize(pngSize, devicePixelRatio);
-    PngSizeDialog size(offered, owner);
+    // A titled page is offered with its title band over the window's size.
+    PagePainting png = pngPage;
+    const QSize titledSize(pngSize.width(), pngSize.height() + png.TitleBand());
+    PngSizeDialog size(PixelSize(titledSize, devicePixelRatio), owner, png.titled);
     const QSize initial = size.pixels();
     if (DoModal(size) != QDialog::Accepted) return false;
+    png.titled = size.titled();
     const QSize chosen = size.pixels();
-    written = chosen == initial ? WritePng(pngPage, path, pngSize, devicePixelRatio, error)
-                                : WritePng(pngPage, path, chosen, 1.0, error);
+    const QSize own = png.titled ? titledSize : pngSize;
+    written = chosen == initial ? WritePng(png, path, own, devicePixelRatio, error)
+                                : WritePng(png, path, chosen, 1.0, error);
   } else {
     written = WritePdf(pdfPages, path, error);
   }

@@ -72,6 +72,8 @@ class CYearMonthDialog : public QDialog {
   void Refresh();
 
   korvane::YearMonthDialogState state_;
+  // The caption (with the range of years) inside the dialog too.
+  QLabel* rangeLabel_ = nullptr;
   QLabel* placeLabel_ = nullptr;
   QComboBox* placeList_ = nullptr;
   QLabel* yearLabel_ = nullptr;

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStyle>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -185,6 +188,7 @@ void CListViewEx::OnInitialUpdate() {
   CView::OnInitialUpdate();
   InsertBlankRows();
   FillRows();
+  FitWindowToTable();
 }
 
 void CListViewEx::AddColumns() {
@@ -192,8 +196,31 @@ void CListViewEx::AddColumns() {
   QStringList headers;
   for (const korvane::ListColumn& column : page_.columns) headers << QString::fromStdString(column.header);
   list_->setHeaderLabels(headers);
-  for (size_t i = 0; i < page_.columns.size(); ++i)
-    list_->setColumnWidth(static_cast<int>(i), page_.columns[i].widthChars * charWidth_);
+  // A column is as wide as the kind makes it, or as its header where that
+  // is wider: a header is never cut.
+  const QFontMetrics headerMetrics(list_->header()->font());
+  const int insets = 2 * list_->style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                     list_->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
+  for (size_t i = 0; i < page_.columns.size(); ++i) {
+    const int header =
+        headerMetrics.horizontalAdvance(QString::fromStdString(page_.columns[i].header)) + insets;
+    list_->setColumnWidth(static_cast<int>(i), std::max(page_.columns[i].widthChars * charWidth_, header));
+  }
+}
+
+void CListViewEx::FitWindowToTable() {
+  // The child window opens as wide as the table and its scroll bar, no
+  // wider than the MDI area leaves it: no blank half, no sideways scroll.
+  auto* window = qobject_cast<QMdiSubWindow*>(parentWidget());
+  for (QWidget* w = parentWidget(); !window && w; w = w->parentWidget())
+    window = qobject_cast<QMdiSubWindow*>(w);
+  if (!window || window->isMaximized() || !window->mdiArea()) return;
+  int table = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < list_->columnCount(); ++c) table += list_->columnWidth(c);
+  const int chrome = window->width() - list_->width();
+  const int room = window->mdiArea()->viewport()->width() - window->x();
+  window->resize(std::max(window->minimumSizeHint().width(), std::min(table + chrome, room)),
+                 window->height());
 }
 
 void CListViewEx::InsertBlankRows() {

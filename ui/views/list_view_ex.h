@@ -89,6 +89,7 @@ class CListViewEx : public CView {
 
  private:
   void AddColumns();
+  void FitWindowToTable();
   void InsertBlankRows();
   void FillRows();
   void Refill();
