@@ -30,4 +30,10 @@ fi
 "$BUILD_DIR/tools/korvane-print" --today 2024-05-15 CQWeek6View 2024 4 \
   --png "$OUT/korvane-print-CQWeek6View.png" --size 560x400
 "$BUILD_DIR/tools/korvane-print" day 2024-05-03 --png "$OUT/korvane-print-day.png"
+# Month grids as korvane-print writes them, title above, at a small, a
+# narrow-tall and a wide-flat size.
+for size in 320x240 300x700 900x400; do
+  "$BUILD_DIR/tools/korvane-print" --today 2024-05-15 CGQDayView 2024 5 \
+    --png "$OUT/korvane-print-CGQDayView-$size.png" --size "$size"
+done
 ls -l "$OUT"

@@ -218,9 +218,11 @@ void CListViewEx::FitWindowToTable() {
   int table = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
   for (int c = 0; c < list_->columnCount(); ++c) table += list_->columnWidth(c);
   const int chrome = window->width() - list_->width();
-  const int room = window->mdiArea()->viewport()->width() - window->x();
-  window->resize(std::max(window->minimumSizeHint().width(), std::min(table + chrome, room)),
-                 window->height());
+  const int area = window->mdiArea()->viewport()->width();
+  const int wanted = std::max(window->minimumSizeHint().width(), std::min(table + chrome, area));
+  // A window opened far to the right moves left rather than cut its table.
+  if (window->x() + wanted > area) window->move(std::max(0, area - wanted), window->y());
+  window->resize(wanted, window->height());
 }
 
 void CListViewEx::InsertBlankRows() {
