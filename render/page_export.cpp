@@ -105,7 +105,13 @@ bool PaintOnPagedDevice(QPagedPaintDevice& device, std::span<const PagePainting>
   // paper.
   for (size_t i = 0; i < pages.size(); ++i) {
     if (i > 0 && !device.newPage()) return false;
-    PaintPageFitted(painter, pages[i], QRectF(0, 0, device.width(), device.height()), 1.0);
+    // Paper is white: the dialog's grey around and behind a page (the day
+    // calendar's) would print as a grey block.
+    PagePainting paper = pages[i];
+    paper.background = Qt::white;
+    paper.colors.window = Qt::white;
+    paper.colors.buttonFace = Qt::white;
+    PaintPageFitted(painter, paper, QRectF(0, 0, device.width(), device.height()), 1.0);
   }
   return painter.end();
 }
