@@ -31,7 +31,7 @@ QSize PixelSize(QSize pngSize, double ratio) {
 
 }  // namespace
 
-PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent, bool offerTitle) : QDialog(parent) {
+PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent, int titleBand) : QDialog(parent) {
   setWindowTitle(QStringLiteral("PNG の大きさ"));
   const QSize offered(std::clamp(pixels.width(), kMinSide, kMaxSide),
                       std::clamp(pixels.height(), kMinSide, kMaxSide));
@@ -51,10 +51,18 @@ PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent, bool offerTitle) : Q
   form->addRow(QStringLiteral("幅(&W)"), width_);
   form->addRow(QStringLiteral("高さ(&H)"), height_);
   form->addRow(keepRatio_);
-  if (offerTitle) {
+  if (titleBand > 0) {
     title_ = new QCheckBox(QStringLiteral("見出しを付ける(&T)"), this);
     title_->setChecked(true);
     form->addRow(title_);
+    // The band comes off (or back) with the title; the proportions are then
+    // those of the new size.
+    connect(title_, &QCheckBox::toggled, this, [this, titleBand](bool on) {
+      following_ = true;
+      height_->setValue(std::clamp(height_->value() + (on ? titleBand : -titleBand), kMinSide, kMaxSide));
+      following_ = false;
+      ratio_ = static_cast<double>(height_->value()) / width_->value();
+    });
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
@@ -135,14 +143,17 @@ bool ExportPagesWithDialog(QWidget* owner, std::span<const PagePainting> pdfPage
     // A titled page is offered with its title band over the window's size.
     PagePainting png = pngPage;
     const QSize titledSize(pngSize.width(), pngSize.height() + png.TitleBand());
-    PngSizeDialog size(PixelSize(titledSize, devicePixelRatio), owner, png.titled);
-    const QSize initial = size.pixels();
+    const QSize offered = PixelSize(titledSize, devicePixelRatio);
+    PngSizeDialog size(offered, owner, offered.height() - PixelSize(pngSize, devicePixelRatio).height());
     if (DoModal(size) != QDialog::Accepted) return false;
-    png.titled = size.titled();
-    const QSize chosen = size.pixels();
+    png.titled = png.titled && size.titled();
+    // Kept at the offered size (with or without the title), the image has
+    // the window's own pixels; any other size is drawn scaled to fit.
     const QSize own = png.titled ? titledSize : pngSize;
-    written = chosen == initial ? WritePng(png, path, own, devicePixelRatio, error)
-                                : WritePng(png, path, chosen, 1.0, error);
+    const QSize chosen = size.pixels();
+    written = chosen == PixelSize(own, devicePixelRatio)
+                  ? WritePng(png, path, own, devicePixelRatio, error)
+                  : WritePng(png, path, chosen, 1.0, error);
   } else {
     written = WritePdf(pdfPages, path, error);
   }

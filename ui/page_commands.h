@@ -19,12 +19,14 @@ namespace korvane {
 // "PNG の大きさ": the width and height in pixels of an exported image,
 // offered at the window's own (its size times its pixel ratio), with the
 // page's proportions kept unless the user unticks "縦横比を保つ".  For a
-// page with a title, "見出しを付ける" (ticked) keeps the title above it.
+// page with a title, "見出しを付ける" (ticked) keeps the title above it: the
+// offered height includes the title's band of `titleBand` pixels, and
+// unticking it takes the band off again.
 class PngSizeDialog : public QDialog {
  public:
   static constexpr int kMinSide = 16;
   static constexpr int kMaxSide = 10000;
-  PngSizeDialog(QSize pixels, QWidget* parent = nullptr, bool offerTitle = false);
+  PngSizeDialog(QSize pixels, QWidget* parent = nullptr, int titleBand = 0);
   QSize pixels() const;
   // Null when no title is offered.
   QCheckBox* titleBox() const { return title_; }

@@ -4,10 +4,8 @@
 // and tall, wide and flat.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QPalette>
 #include <string>
 #include <vector>
 
@@ -38,8 +36,9 @@ std::vector<DrawOp> Frames(const std::vector<DrawOp>& ops) {
 }
 
 // Paints each text alone with the frames around it and finds its ink: the
-// paper it inked (a text over a line also inks the paper beside it).  The ink must lie inside the box less a pixel, and
-// the ink grown by a pixel must hold no line.
+// paper it inked (a text over a line also inks the paper beside it).  The
+// ink must lie inside the box less a pixel, and the ink grown by a pixel
+// must hold no line.
 void ExpectTextsInside(const std::vector<DrawOp>& ops, int width, int height,
                        const std::string& where) {
   CFont font;

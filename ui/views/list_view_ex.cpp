@@ -196,16 +196,8 @@ void CListViewEx::AddColumns() {
   QStringList headers;
   for (const korvane::ListColumn& column : page_.columns) headers << QString::fromStdString(column.header);
   list_->setHeaderLabels(headers);
-  // A column is as wide as the kind makes it, or as its header where that
-  // is wider: a header is never cut.
-  const QFontMetrics headerMetrics(list_->header()->font());
-  const int insets = 2 * list_->style()->pixelMetric(QStyle::PM_HeaderMargin) +
-                     list_->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
-  for (size_t i = 0; i < page_.columns.size(); ++i) {
-    const int header =
-        headerMetrics.horizontalAdvance(QString::fromStdString(page_.columns[i].header)) + insets;
-    list_->setColumnWidth(static_cast<int>(i), std::max(page_.columns[i].widthChars * charWidth_, header));
-  }
+  for (size_t i = 0; i < page_.columns.size(); ++i)
+    list_->setColumnWidth(static_cast<int>(i), page_.columns[i].widthChars * charWidth_);
 }
 
 void CListViewEx::FitWindowToTable() {
