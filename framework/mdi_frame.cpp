@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -187,10 +188,31 @@ void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child) {
 }
 
 void CMDIFrameWnd::MDICascade() {
+  // Qt's cascade gives every window one size made from the area; here each
+  // keeps its own, shrunk only where it would run past the area, stepping
+  // down and right by a title bar in stacking order, the active window last
+  // and on top.
   for (CMDIChildWnd* child : Children()) {
     if (child->isMaximized()) child->showNormal();
   }
-  mdiArea_->cascadeSubWindows();
+  const QRect area = mdiArea_->viewport()->rect();
+  int index = 0;
+  for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+    if (window->isHidden() || window->isMinimized()) continue;
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window) + 4;
+    const QSize least = window->minimumSizeHint().expandedTo(QSize(160, 120));
+    int offset = index * step;
+    if (offset + least.width() > area.width() || offset + least.height() > area.height()) {
+      index = 0;
+      offset = 0;
+    }
+    ++index;
+    const QSize own = window->size();
+    window->setGeometry(area.left() + offset, area.top() + offset,
+                        std::max(least.width(), std::min(own.width(), area.width() - offset)),
+                        std::max(least.height(), std::min(own.height(), area.height() - offset)));
+    window->raise();
+  }
   cascadeIndex_ = 0;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // Replays a month-grid page with QPainter.
 #include <QColor>
+#include <QPoint>
+#include <QRect>
 #include <functional>
+#include <map>
 #include <span>
 
 #include "render/font_maker.h"
@@ -23,6 +26,40 @@ struct GridSystemColors {
 
   static GridSystemColors FromPalette(const QPalette& palette);
   QColor Resolve(const GridColor& color) const;
+};
+
+// Where one text of a page is set.  The text takes the height its
+// operation asks for, or the largest smaller one at which its ink fits the
+// room: the box, kept inside the ruled lines of the frame around it, less
+// one pixel of white on every side.  Never larger, never outside.
+struct PlacedText {
+  int fontHeight = 0;  // 0 when nothing is drawn
+  QPoint origin;       // the start of the baseline
+  QRect ink;           // the inked bounds at that place
+  QRect room;          // where the ink must stay
+  QRect back;          // the opaque background behind the text
+};
+
+// Sets the texts of one page: the fonts are the height variants of the
+// page's font, measured with their real metrics, one per height per page.
+class TextSetter {
+ public:
+  TextSetter(std::span<const DrawOp> ops, const CFont& viewFont);
+  // The variant of `height`, or the page's font when none can be made.
+  const QFont& FontAt(int height);
+  // Operation `index`, which must be a text.
+  PlacedText Place(size_t index);
+
+ private:
+  QRect RoomOf(const DrawOp& op) const;
+  // A ruled line of the page (one side of a frame) through `area`, or null.
+  QRect LineAcross(const QRect& area) const;
+  // The text at the largest height up to its own whose ink fits `room`.
+  PlacedText Fit(const DrawOp& op, const QRect& room);
+
+  std::span<const DrawOp> ops_;
+  const CFont& viewFont_;
+  std::map<int, QFont> fonts_;
 };
 
 // Draws picture `number` with its top-left corner at (x, y).

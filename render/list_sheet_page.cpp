@@ -76,9 +76,12 @@ DrawOp Text(const GridRect& box, std::string text, GridColor background, DrawOp:
 
 int RowsPerA4Sheet(const ListPage& page) {
   const int width = std::max(kMinPaperSheetWidth, SheetWidth(page, ColumnEdges(page)));
-  // The height that the width leaves on a portrait page, less the title
-  // and the headers; at least one row.
-  const int height = width * 277 / 190;
+  // A table wider than the widest portrait sheet that keeps the text at its
+  // size turns the sheet: portrait it would print at a few points.  The
+  // height that the width leaves on the page, less the title and the
+  // headers; at least one row.
+  const bool landscape = width > kMinPaperSheetWidth * 277 / 190;
+  const int height = landscape ? width * 190 / 277 : width * 277 / 190;
   return std::max(1, (height - SheetHeight(0)) / kRowHeight);
 }
 

@@ -36,7 +36,8 @@ inline constexpr int kListSheetFontHeight = 16;
 std::vector<ListSheet> ListSheets(const ListPage& page, int rowsPerSheet);
 
 // How many rows fill a sheet for paper that has the proportions of an A4
-// page's printable area, portrait (190 x 277 mm).
+// page's printable area: portrait (190 x 277 mm), or landscape for a table
+// too wide to be read on a portrait sheet.
 int RowsPerA4Sheet(const ListPage& page);
 
 }  // namespace korvane

@@ -38,8 +38,14 @@ PagePainting OnWindowColour(const Page& page, const CFont& font, const GridSyste
 }  // namespace
 
 PagePainting GridPainting(const GridPage& page, const CFont& font, const GridSystemColors& colors) {
-  return OnWindowColour(page, font, colors);
+  PagePainting painting = OnWindowColour(page, font, colors);
+  painting.titled = true;
+  return painting;
 }
+
+int TitleBandHeight(int width) { return std::clamp(width / 16, 16, 48); }
+
+int PagePainting::TitleBand() const { return titled && width > 0 ? TitleBandHeight(width) : 0; }
 
 std::vector<PagePainting> SheetPaintings(const std::vector<ListSheet>& sheets, const CFont& font,
                                          const GridSystemColors& colors) {
@@ -55,12 +61,27 @@ void PaintPage(QPainter& painter, const PagePainting& page) {
 void PaintPageFitted(QPainter& painter, const PagePainting& page, const QRectF& target,
                      double lineWidth) {
   if (page.width <= 0 || page.height <= 0 || target.width() <= 0 || target.height() <= 0) return;
-  const double scale = std::min(target.width() / page.width, target.height() / page.height);
+  const int band = page.TitleBand();
+  const double scale = std::min(target.width() / page.width, target.height() / page.FullHeight());
   painter.save();
   painter.translate(target.left() + (target.width() - page.width * scale) / 2,
-                    target.top() + (target.height() - page.height * scale) / 2);
+                    target.top() + (target.height() - page.FullHeight() * scale) / 2);
   painter.scale(scale, scale);
-  painter.fillRect(QRect(0, 0, page.width, page.height), page.background);
+  painter.fillRect(QRect(0, 0, page.width, page.FullHeight()), page.background);
+  if (band > 0) {
+    // The title as the window's title bar shows it, set by the pages' own
+    // fitting rule in its band.
+    DrawOp title;
+    title.box = GridRect{0, 0, page.width, band};
+    title.text = page.title;
+    title.fontHeight = band * 3 / 4;
+    title.color = GridColor::System(SystemColor::WindowText);
+    title.background = GridColor::System(SystemColor::Window);
+    title.box.top = band / 8;
+    PaintDrawOps(painter, std::span<const DrawOp>(&title, 1), page.font, page.colors, {},
+                 lineWidth);
+    painter.translate(0, band);
+  }
   PaintDrawOps(painter, page.ops, page.font, page.colors, page.pictures, lineWidth);
   painter.restore();
 }
@@ -85,7 +106,13 @@ bool PaintOnPagedDevice(QPagedPaintDevice& device, std::span<const PagePainting>
   // paper.
   for (size_t i = 0; i < pages.size(); ++i) {
     if (i > 0 && !device.newPage()) return false;
-    PaintPageFitted(painter, pages[i], QRectF(0, 0, device.width(), device.height()), 1.0);
+    // Paper is white: the dialog's grey around and behind a page (the day
+    // calendar's) would print as a grey block.
+    PagePainting paper = pages[i];
+    paper.background = Qt::white;
+    paper.colors.window = Qt::white;
+    paper.colors.buttonFace = Qt::white;
+    PaintPageFitted(painter, paper, QRectF(0, 0, device.width(), device.height()), 1.0);
   }
   return painter.end();
 }

@@ -45,9 +45,21 @@ struct PagePainting {
   // What lies under the page where no operation draws (the erased window).
   QColor background;
   PicturePainter pictures;
+  // Whether paper and images carry the title above the page (a month grid's
+  // do, so that a printed month can be told from another).
+  bool titled = false;
 
-  bool Landscape() const { return width > height; }
+  // The band the title takes above the page, 0 without one.
+  int TitleBand() const;
+  // The page with its title band.
+  int FullHeight() const { return height + TitleBand(); }
+  bool Landscape() const { return width > FullHeight(); }
 };
+
+// The height of the title band over a page `width` pixels wide: a line of
+// text in proportion to the page, neither tiny on a small page nor a
+// banner on a large one.
+int TitleBandHeight(int width);
 
 // A month grid's page on the window colour; its texts take height variants
 // of `font` (the view's font).
@@ -61,7 +73,8 @@ std::vector<PagePainting> SheetPaintings(const std::vector<ListSheet>& sheets, c
 void PaintPage(QPainter& painter, const PagePainting& page);
 
 // The page on `target` (painter coordinates): the target filled with the
-// background, the page scaled uniformly to fit and centred.  See
+// background, the page (under its title when it is titled) scaled
+// uniformly to fit and centred.  See
 // PaintDrawOps for `lineWidth`.
 void PaintPageFitted(QPainter& painter, const PagePainting& page, const QRectF& target,
                      double lineWidth = 0);

@@ -32,4 +32,10 @@ fi
 "$BUILD_DIR/tools/korvane-print" day 2024-05-03 --png "$OUT/korvane-print-day.png"
 # A day with its notes: the 啓蟄 of 2026, a 天赦日 and 一粒万倍日.
 "$BUILD_DIR/tools/korvane-print" day 2026-03-05 --png "$OUT/koyomi-day.png" --size 300x390
+# Month grids as korvane-print writes them, title above, at a small, a
+# narrow-tall and a wide-flat size.
+for size in 320x240 300x700 900x400; do
+  "$BUILD_DIR/tools/korvane-print" --today 2024-05-15 CGQDayView 2024 5 \
+    --png "$OUT/korvane-print-CGQDayView-$size.png" --size "$size"
+done
 ls -l "$OUT"

@@ -64,7 +64,13 @@ int WriteGridImages(const std::function<GridPage(int, int)>& pageAt, const Image
   const std::unique_ptr<QGuiApplication> gui = StartGui();
   const int width = request.width ? request.width : kDefaultGridWidth;
   const int height = request.height ? request.height : kDefaultGridHeight;
-  const PagePainting painting = GridPainting(pageAt(width, height), DefaultFont(), SystemColors());
+  // The table keeps its own pixels: it is laid out below the title, not
+  // scaled to make room for it.  A page too low for both goes untitled.
+  const int band = request.title ? TitleBandHeight(width) : 0;
+  const bool titled = band > 0 && height - band >= band;
+  PagePainting painting =
+      GridPainting(pageAt(width, titled ? height - band : height), DefaultFont(), SystemColors());
+  painting.titled = titled;
   return WriteFiles(painting, request, QSize(width, height));
 }
 

@@ -17,6 +17,8 @@ struct ImageRequest {
   // --size: 0 when not given.
   int width = 0;
   int height = 0;
+  // --no-title: a month grid's page without its title band.
+  bool title = true;
 
   bool Any() const { return !pdfPath.empty() || !pngPath.empty(); }
 };
@@ -30,8 +32,9 @@ inline constexpr int kMinImageSide = 16;
 inline constexpr int kMaxImageSide = 8192;
 
 // Writes the files of a month grid, laid out for a client area of the
-// requested size (default 640 x 480) by `pageAt`; the PNG has exactly that
-// size, the PDF scales it to fit an A4 page.  Returns the exit status: 0, or
+// requested size (default 640 x 480) by `pageAt`, less the title band
+// above it; the PNG has exactly that size, the PDF scales it to fit an A4
+// page.  Returns the exit status: 0, or
 // 1 after one line on standard error naming the file and the reason.
 int WriteGridImages(const std::function<GridPage(int width, int height)>& pageAt,
                     const ImageRequest& request);

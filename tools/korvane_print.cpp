@@ -10,7 +10,7 @@
 //   korvane-print haiku [N]
 //   korvane-print convert TEXT
 //   korvane-print notes FROM-DATE [TO-DATE] [--as-published]
-//   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]
+//   korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH] [--no-title]
 //   korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]
 //
 // KIND is the view class name (CGDayView, CQNormalView, CNOListView, ...).
@@ -45,7 +45,8 @@
 // instead of the text, laid out for a window (the day calendar's page
 // control) of --size WxH, default 640x480 for a month grid and 225x293 for
 // the day page: the PNG has that size, the PDF scales it to fit one A4
-// page.  A list's table goes on A4 sheets in the PDF and whole into the
+// page.  A month grid's title stands above the table (--no-title leaves it
+// off).  A list's table goes on A4 sheets in the PDF and whole into the
 // PNG, at its own size or scaled to fit --size; --pdf and --png must name
 // two files.  A file that cannot be written (or a data file that cannot be
 // read) is named with the reason on standard error, exit status 1; a file
@@ -191,6 +192,10 @@ std::string ExtractImageOptions(int argc, char** argv, korvane::ImageRequest& im
   std::string size;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--no-title") {
+      images.title = false;
+      continue;
+    }
     std::string* target = nullptr;
     std::string name;
     for (const char* option : {"--pdf", "--png", "--size"}) {
@@ -224,6 +229,8 @@ std::string ExtractImageOptions(int argc, char** argv, korvane::ImageRequest& im
     if (pdf == png || fs::equivalent(images.pdfPath, images.pngPath, error))
       return "--pdf and --png name the same file " + Echo(images.pdfPath);
   }
+  if (!images.title && !images.Any())
+    return "--no-title leaves the title off the page of --pdf or --png; give one of them";
   if (!size.empty()) {
     if (!images.Any()) return "--size is the size of the page of --pdf or --png; give one of them";
     if (!ParseImageSize(size, images.width, images.height))
@@ -519,7 +526,7 @@ void PrintUsage() {
              "       korvane-print [--place N] day YYYY-MM-DD\n"
              "       korvane-print topic [NAME]   (help topic of the program's TxtData/Topics.txt)\n"
              "       korvane-print haiku [N]\n"
-             "       korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH]\n"
+             "       korvane-print [OPTIONS] KIND [YEAR [MONTH [PLACE]]] [--pdf FILE] [--png FILE] [--size WxH] [--no-title]\n"
              "       korvane-print [--place N] day YYYY-MM-DD [--pdf FILE] [--png FILE] [--size WxH]\n"
              "       korvane-print convert TEXT\n"
              "                       the day of TEXT in every calendar; TEXT is e.g.\n"
@@ -538,7 +545,9 @@ void PrintUsage() {
              "  --png FILE           ... as a PNG image (a list: the whole table)\n"
              "  --size WxH           the page laid out for a window of that size and the\n"
              "                       PNG's size (default 640x480; the day page 225x293;\n"
-             "                       a list's table is scaled to fit it)\n"
+             "                       a list's table is scaled to fit it); a month grid's\n"
+             "                       title takes a band at the top of it\n"
+             "  --no-title           a month grid's page without its title above it\n"
              "  --today YYYY-MM-DD   the day taken as today\n"
              "  --place N            the place of the day page, 0..86 (default 39, 東京)\n"
              "  --lat DEG --lon DEG  any place instead, for CSunTimeListView, CMoonTimeListView\n"

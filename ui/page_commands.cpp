@@ -31,7 +31,7 @@ QSize PixelSize(QSize pngSize, double ratio) {
 
 }  // namespace
 
-PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
+PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent, int titleBand) : QDialog(parent) {
   setWindowTitle(QStringLiteral("PNG の大きさ"));
   const QSize offered(std::clamp(pixels.width(), kMinSide, kMaxSide),
                       std::clamp(pixels.height(), kMinSide, kMaxSide));
@@ -51,6 +51,19 @@ PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
   form->addRow(QStringLiteral("幅(&W)"), width_);
   form->addRow(QStringLiteral("高さ(&H)"), height_);
   form->addRow(keepRatio_);
+  if (titleBand > 0) {
+    title_ = new QCheckBox(QStringLiteral("見出しを付ける(&T)"), this);
+    title_->setChecked(true);
+    form->addRow(title_);
+    // The band comes off (or back) with the title; the proportions are then
+    // those of the new size.
+    connect(title_, &QCheckBox::toggled, this, [this, titleBand](bool on) {
+      following_ = true;
+      height_->setValue(std::clamp(height_->value() + (on ? titleBand : -titleBand), kMinSide, kMaxSide));
+      following_ = false;
+      ratio_ = static_cast<double>(height_->value()) / width_->value();
+    });
+  }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,6 +80,8 @@ PngSizeDialog::PngSizeDialog(QSize pixels, QWidget* parent) : QDialog(parent) {
 }
 
 QSize PngSizeDialog::pixels() const { return QSize(width_->value(), height_->value()); }
+
+bool PngSizeDialog::titled() const { return title_ && title_->isChecked(); }
 
 void PngSizeDialog::Follow(bool fromWidth) {
   if (following_ || !keepRatio_->isChecked()) return;
@@ -125,13 +140,20 @@ bool ExportPagesWithDialog(QWidget* owner, std::span<const PagePainting> pdfPage
   std::string error;
   bool written = false;
   if (suffix == u"png") {
-    const QSize offered = PixelSize(pngSize, devicePixelRatio);
-    PngSizeDialog size(offered, owner);
-    const QSize initial = size.pixels();
+    // A titled page is offered with its title band over the window's size.
+    PagePainting png = pngPage;
+    const QSize titledSize(pngSize.width(), pngSize.height() + png.TitleBand());
+    const QSize offered = PixelSize(titledSize, devicePixelRatio);
+    PngSizeDialog size(offered, owner, offered.height() - PixelSize(pngSize, devicePixelRatio).height());
     if (DoModal(size) != QDialog::Accepted) return false;
+    png.titled = png.titled && size.titled();
+    // Kept at the offered size (with or without the title), the image has
+    // the window's own pixels; any other size is drawn scaled to fit.
+    const QSize own = png.titled ? titledSize : pngSize;
     const QSize chosen = size.pixels();
-    written = chosen == initial ? WritePng(pngPage, path, pngSize, devicePixelRatio, error)
-                                : WritePng(pngPage, path, chosen, 1.0, error);
+    written = chosen == PixelSize(own, devicePixelRatio)
+                  ? WritePng(png, path, own, devicePixelRatio, error)
+                  : WritePng(png, path, chosen, 1.0, error);
   } else {
     written = WritePdf(pdfPages, path, error);
   }

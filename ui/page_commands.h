@@ -18,13 +18,19 @@ namespace korvane {
 
 // "PNG の大きさ": the width and height in pixels of an exported image,
 // offered at the window's own (its size times its pixel ratio), with the
-// page's proportions kept unless the user unticks "縦横比を保つ".
+// page's proportions kept unless the user unticks "縦横比を保つ".  For a
+// page with a title, "見出しを付ける" (ticked) keeps the title above it: the
+// offered height includes the title's band of `titleBand` pixels, and
+// unticking it takes the band off again.
 class PngSizeDialog : public QDialog {
  public:
   static constexpr int kMinSide = 16;
   static constexpr int kMaxSide = 10000;
-  PngSizeDialog(QSize pixels, QWidget* parent = nullptr);
+  PngSizeDialog(QSize pixels, QWidget* parent = nullptr, int titleBand = 0);
   QSize pixels() const;
+  // Null when no title is offered.
+  QCheckBox* titleBox() const { return title_; }
+  bool titled() const;
   QSpinBox* widthBox() const { return width_; }
   QSpinBox* heightBox() const { return height_; }
   QCheckBox* keepRatioBox() const { return keepRatio_; }
@@ -35,6 +41,7 @@ class PngSizeDialog : public QDialog {
   QSpinBox* width_;
   QSpinBox* height_;
   QCheckBox* keepRatio_;
+  QCheckBox* title_ = nullptr;
   double ratio_;  // height over width of the offered size
   bool following_ = false;
 };
@@ -42,8 +49,9 @@ class PngSizeDialog : public QDialog {
 // The standard file dialog over `owner`, then the page as a PDF (one A4
 // page) or a PNG by the chosen file's extension, else by the chosen filter.
 // A PNG's size is asked in PngSizeDialog, offered at `pngSize` logical
-// pixels times `devicePixelRatio`: kept, the image is the window's own size
-// and sharpness; changed, the same page is drawn scaled to fit it, centred.
+// pixels (and a titled page's title band) times `devicePixelRatio`: kept,
+// the image is the window's own size and sharpness; changed, the same page
+// is drawn scaled to fit it, centred.
 // A file that cannot be written is reported in a message box with its name
 // and the reason.  The dialog offers
 // `suggestedName` (without extension), by default the page's title made a

@@ -1,5 +1,7 @@
 #include "content/grid/grid_page.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 MonthGrid MonthGrid::FromClientSize(int width, int height) {
@@ -14,6 +16,10 @@ MonthGrid MonthGrid::FromClientSize(int width, int height) {
   grid.colLeft[7] = width - 1;
   grid.rowTop[0] = 1;
   for (int k = 1; k <= 7; ++k) grid.rowTop[k] = k * grid.cellHeight + 2;
+  // When the height is a whole number of rows (or one or two pixels more)
+  // the last row line would fall outside the client area: it is kept on
+  // its last pixel.
+  grid.rowTop[7] = std::min(grid.rowTop[7], height - 1);
   grid.rowTop[8] = height - 1;
   return grid;
 }

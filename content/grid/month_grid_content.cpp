@@ -392,7 +392,9 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
       upper.fontHeight = FittingHeight(upper.text, holidayFont, upper.box);
     } else {
       upper.color = cell.otherMonth ? OtherColor(c) : CurrentColor(c);
-      upper.fontHeight = FittingHeight(upper.text, dayFont, upper.box);
+      // Day numbers share one height, that of two digits, so that a narrow
+      // grid does not set 1..9 larger than 10..31.
+      upper.fontHeight = FittingHeight(cell.term ? upper.text : "00", dayFont, upper.box);
       // A solar-term name in the two-line layout stands one pixel lower.
       if (cell.term && normalLayout) upper.box.top = grid.rowTop[row] + 2;
     }
@@ -445,7 +447,7 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
     op.text = Format("%d", plan.number[todayIndex]);
     op.color = window;
     op.background = kBlue;
-    op.fontHeight = FittingHeight(op.text, dayFont, op.box);
+    op.fontHeight = FittingHeight("00", dayFont, op.box);
     op.column = c;
     op.row = row;
     page.ops.push_back(std::move(op));

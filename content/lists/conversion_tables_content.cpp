@@ -167,7 +167,7 @@ ListState OMListContent::Clamp(const ListState& shared) const {
 ListPage OMListContent::Page(const ListState& state) {
   const int first = state.year;
   ListPage page;
-  page.columns = {{"年号", 8}, {"年", 4}, {"干支", 6}, {"年日数", 4},
+  page.columns = {{"年号", 8}, {"年", 4}, {"干支", 6}, {"年日数", 6},
                   {"西暦", 6}, {"月", 4}, {"日", 4}};
   for (int j = 1; j <= 13; ++j) page.columns.push_back({Format("%d", j), 5});
   const int count = std::min(first + kMonthTableSpan, DayTableYears().max) - first + 1;

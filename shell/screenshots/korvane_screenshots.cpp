@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "ui/dialogs/day_calendar_dialog.h"
+#include "ui/dialogs/year_month_dialog.h"
 #include "engine/calendar_names.h"
 #include "framework/mdi_child.h"
 #include "framework/message_box.h"
@@ -142,6 +143,48 @@ int main(int argc, char* argv[]) {
   }
   for (CMDIChildWnd* child : frame.Children()) child->close();
   Settle();
+
+  // Single windows as they open: a grid maximised (its right and bottom
+  // lines), and lists at their tables' widths, the narrow 陰陽暦月対照表 and
+  // the wide sidereal-time list.
+  auto only = [&frame](std::vector<int> commands, const char* file, bool maximised) {
+    for (CMDIChildWnd* child : frame.Children()) child->close();
+    Settle();
+    for (int command : commands) frame.RouteCommand(command);
+    Settle();
+    if (maximised && frame.MDIGetActive()) frame.MDIGetActive()->showMaximized();
+    Settle();
+    Save(frame.grab().toImage(), file);
+  };
+  only({ID_G_NORMAL}, "grid-maximised.png", true);
+  only({ID_OM_LIST}, "list-om.png", false);
+  only({ID_GREENWICH_LIST}, "list-greenwich.png", false);
+  // Three windows cascaded, each at its own size.
+  only({ID_G_NORMAL, ID_HOLIDAY_LIST, ID_Q_WEEK6}, "cascade.png", false);
+  frame.MDICascade();
+  Settle();
+  Save(frame.grab().toImage(), "cascade.png");
+  for (CMDIChildWnd* child : frame.Children()) child->close();
+  Settle();
+
+  // The year/month dialog in each of its modes; the range is shown inside.
+  const struct {
+    int mode;
+    YearRangeKind range;
+    const char* file;
+  } modes[] = {{kModeGregorianMonth, YearRangeKind::DayCount, "year-month-gregorian.png"},
+               {kModeLunarMonth, YearRangeKind::LunarDate, "year-month-lunar.png"},
+               {kModeGregorianYear, YearRangeKind::SolarTerms, "year-month-year.png"},
+               {kModeLunarYear, YearRangeKind::DayCount, "year-month-lunar-year.png"},
+               {kModeMonthAndPlace, YearRangeKind::NineStars, "year-month-place.png"}};
+  for (const auto& mode : modes) {
+    CYearMonthDialog dialog(mode.mode, mode.range, 2024, 5, mode.mode == kModeMonthAndPlace ? 39 : -1,
+                            &frame);
+    dialog.show();
+    Settle();
+    Save(dialog.grab().toImage(), mode.file);
+    dialog.hide();
+  }
 
   // The day calendar of the fixed today, as its dialog shows it.
   {

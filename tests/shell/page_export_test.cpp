@@ -116,7 +116,8 @@ TEST_F(PageExportTest, KorvanePrintPngIsTheWindowsGrab) {
   // A month grid at a size of its own: laid out for that client area, as
   // the window of that size paints it.
   CalendarNames::SetTodayOverride(2024, 5, 15);
-  ToolRun run = Tool("CGHolidayView 2024 5 --today 2024-05-15 --png grid.png --size 700x455", Dir());
+  ToolRun run =
+      Tool("CGHolidayView 2024 5 --today 2024-05-15 --png grid.png --size 700x455 --no-title", Dir());
   ASSERT_EQ(run.status, 0) << run.err;
   const QImage printed(QString::fromStdString(File("grid.png")));
   ASSERT_EQ(printed.size(), QSize(700, 455));
@@ -127,6 +128,16 @@ TEST_F(PageExportTest, KorvanePrintPngIsTheWindowsGrab) {
   const QImage grabbed = view.grab().toImage();
   EXPECT_GT(InkShare(printed), 0.05);
   EXPECT_LT(DifferingShare(printed, grabbed), 0.002);
+  // With its title (the default) the image keeps its size: the title takes
+  // a band at the top and the table below is a window that much lower.
+  run = Tool("CGHolidayView 2024 5 --today 2024-05-15 --png titled.png --size 700x455", Dir());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QImage titled(QString::fromStdString(File("titled.png")));
+  ASSERT_EQ(titled.size(), QSize(700, 455));
+  const int band = korvane::TitleBandHeight(700);
+  view.resize(700, 455 - band);
+  EXPECT_LT(DifferingShare(titled.copy(0, band, 700, 455 - band), view.grab().toImage()), 0.002);
+  EXPECT_GT(InkShare(titled.copy(0, 0, 700, band)), 0.01) << "no title above the table";
 
   // The day page at the size of the dialog's page control is its grab.
   CDayCalendarDialog dialog;
@@ -245,6 +256,9 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
   QSize offeredPixels;
   onModal_ = [&](QDialog& dialog) {
     if (auto* size = dynamic_cast<korvane::PngSizeDialog*>(&dialog)) {
+      // Without its title the image is the window's own.
+      ASSERT_NE(size->titleBox(), nullptr);
+      size->titleBox()->setChecked(false);
       offeredPixels = size->pixels();
       return;
     }
@@ -266,6 +280,7 @@ TEST_F(PageExportTest, ExportAndPrintFollowTheActiveViewAndWriteItsPage) {
   // drawn scaled to fit, centred.
   onModal_ = [&](QDialog& dialog) {
     if (auto* size = dynamic_cast<korvane::PngSizeDialog*>(&dialog)) {
+      size->titleBox()->setChecked(false);
       size->widthBox()->setValue(2 * window.width());
       EXPECT_EQ(size->heightBox()->value(), 2 * window.height());
       size->keepRatioBox()->setChecked(false);

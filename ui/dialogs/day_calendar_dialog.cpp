@@ -4,10 +4,12 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocument>
 #include <algorithm>
 #include <ctime>
 
@@ -105,9 +107,22 @@ CDayCalendarDialog::CDayCalendarDialog(QWidget* owner)
   setFixedSize(korvane::DialogUnitsToPixels(font, 0, 0, 151, 265).size());
   colors_ = korvane::GridSystemColors::FromPalette(palette());
 
-  // 1. The edit font: the program's face, three lines to the edit.
+  // 1. The edit font: the program's face, three lines to the edit.  The
+  // viewport is laid out only when the dialog is shown; its height is the
+  // edit's less the frame.  The document's own margin is kept small so
+  // that the three lines fill the box, and the face is lowered where its
+  // line spacing would push the third line out of it.
+  scheduleEdit_->document()->setDocumentMargin(1);
+  const int viewportHeight = scheduleEdit_->contentsRect().height();
   LogFont logFont = FontMaker::DefaultLogFont();
-  const int editHeight = std::max(1, (scheduleEdit_->viewport()->height() - 6) / 3);
+  int editHeight = std::max(1, (viewportHeight - 6) / 3);
+  for (; editHeight > 1; --editHeight) {
+    CFont trial;
+    logFont.height = -editHeight;
+    if (trial.CreateFontIndirect(logFont) &&
+        3 * QFontMetrics(trial.Font()).lineSpacing() + 2 <= viewportHeight)
+      break;
+  }
   logFont.height = -editHeight;
   if (!editFont_.CreateFontIndirect(logFont)) {
     logFont.height = -12;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTextOption>
 
 #include "engine/lunisolar_table.h"
@@ -17,8 +18,11 @@ CHaikuDlg::CHaikuDlg(int index, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("ルミカの俳句"));
   const QFont font = korvane::DialogFont();
   setFont(font);
+  // The controls keep their places in dialog units inside the margins of
+  // the platform's dialog style.
+  const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
   auto place = [&](QWidget* widget, int x, int y, int w, int h) {
-    widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h));
+    widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h).translated(margin, margin));
   };
 
   const LunisolarTable lunisolar(CurrentLaw);
@@ -67,7 +71,8 @@ CHaikuDlg::CHaikuDlg(int index, QWidget* parent) : QDialog(parent) {
   place(ok, 135, 95, 50, 14);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  setFixedSize(korvane::DialogUnitsToPixels(font, 0, 0, 187, 109).size());
+  const QRect client = korvane::DialogUnitsToPixels(font, 0, 0, 185, 109);
+  setFixedSize(client.width() + 2 * margin, client.height() + 2 * margin);
 }
 
 namespace korvane {

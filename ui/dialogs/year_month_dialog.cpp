@@ -1,12 +1,15 @@
 #include "ui/dialogs/year_month_dialog.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
+#include <algorithm>
 
 #include "astro/location_table.h"
 #include "render/font_maker.h"
@@ -62,8 +65,25 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
     : QDialog(parent), state_(mode, rangeKind, year, month, presetArea) {
   const QFont font = korvane::DialogFont();
   setFont(font);
-  auto place = [&font](QWidget* widget, int x, int y, int w, int h) {
-    widget->setGeometry(korvane::DialogUnitsToPixels(font, x, y, w, h));
+  // The controls keep their places in dialog units, inside the margins of
+  // the platform's dialog style and under the caption's range line; the
+  // place row is there only in the mode that shows it, so no mode has an
+  // empty band.
+  const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+  const bool showsPlace = state_.ShowsPlace();
+  rangeLabel_ = new QLabel(QString::fromStdString(state_.Caption()), this);
+  rangeLabel_->setObjectName("range");
+  const QSize rangeSize = rangeLabel_->sizeHint();
+  rangeLabel_->setGeometry(margin, margin, rangeSize.width(), rangeSize.height());
+  // Dialog units below the range line: the rows from y = 30 move up by the
+  // 25 units of the place row when it is hidden.
+  const int top = margin + rangeSize.height() + style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) -
+                  korvane::DialogUnitsToPixels(font, 0, showsPlace ? 5 : 30, 0, 0).y();
+  auto at = [&font, margin, top](int x, int y, int w, int h) {
+    return korvane::DialogUnitsToPixels(font, x, y, w, h).translated(margin, top);
+  };
+  auto place = [&at](QWidget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(at(x, y, w, h));
   };
 
   placeLabel_ = new QLabel(QStringLiteral("地域名"), this);
@@ -79,7 +99,7 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   placeList_->setInsertPolicy(QComboBox::NoInsert);
   placeList_->setMaxVisibleItems(12);
   {
-    QRect r = korvane::DialogUnitsToPixels(font, 30, 5, 50, 60);
+    QRect r = at(30, 5, 50, 60);
     r.setHeight(placeList_->sizeHint().height());
     placeList_->setGeometry(r);
   }
@@ -100,6 +120,11 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   place(monthBox_, 45, 40, 34, 15);
   yearBox_->FitWidth(QStringLiteral("0000"));
   monthBox_->FitWidth(QStringLiteral("閏12"));
+  // A year box made wider by its text pushes the month's column along.
+  for (QWidget* right : {static_cast<QWidget*>(monthLabel_), static_cast<QWidget*>(monthBox_)}) {
+    const int gap = yearBox_->geometry().right() + 1 + margin / 2 - right->x();
+    if (gap > 0) right->move(right->x() + gap, right->y());
+  }
 
   okButton_ = new QPushButton(QStringLiteral("OK"), this);
   okButton_->setObjectName("1");
@@ -111,8 +136,22 @@ CYearMonthDialog::CYearMonthDialog(int mode, korvane::YearRangeKind rangeKind, i
   cancelButton_->setAutoDefault(false);
   place(cancelButton_, 45, 60, 35, 14);
 
-  const QRect client = korvane::DialogUnitsToPixels(font, 0, 0, 83, 75);
-  setFixedSize(client.width(), client.height());
+  // As large as what it holds, with the margins around; at least as wide as
+  // the caption, so the title bar can show the range whole too.
+  QRect content;
+  for (QWidget* child : {static_cast<QWidget*>(rangeLabel_), static_cast<QWidget*>(placeLabel_),
+                         static_cast<QWidget*>(placeList_), static_cast<QWidget*>(yearLabel_),
+                         static_cast<QWidget*>(monthLabel_), static_cast<QWidget*>(yearBox_),
+                         static_cast<QWidget*>(monthBox_), static_cast<QWidget*>(okButton_),
+                         static_cast<QWidget*>(cancelButton_)}) {
+    if (!showsPlace && (child == placeLabel_ || child == placeList_)) continue;
+    if (!state_.ShowsMonth() && (child == monthLabel_ || child == monthBox_)) continue;
+    content |= child->geometry();
+  }
+  const int captionWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar"))
+                               .horizontalAdvance(QString::fromStdString(state_.Caption())) +
+                           2 * style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4 * margin;
+  setFixedSize(std::max(content.right() + 1 + margin, captionWidth), content.bottom() + 1 + margin);
 
   connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);

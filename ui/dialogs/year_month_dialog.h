@@ -81,6 +81,8 @@ class CYearMonthDialog : public QDialog {
   bool TakeTyped();
 
   korvane::YearMonthDialogState state_;
+  // The caption (with the range of years) inside the dialog too.
+  QLabel* rangeLabel_ = nullptr;
   QLabel* placeLabel_ = nullptr;
   QComboBox* placeList_ = nullptr;
   QLabel* yearLabel_ = nullptr;

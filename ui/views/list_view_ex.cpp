@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStyle>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -194,6 +197,7 @@ void CListViewEx::OnInitialUpdate() {
   CView::OnInitialUpdate();
   InsertBlankRows();
   FillRows();
+  FitWindowToTable();
   // The keys work at once: the first row is current (not selected: only
   // the keys select) and the list has the focus, so End or PageDown need
   // no click first.
@@ -208,6 +212,23 @@ void CListViewEx::AddColumns() {
   list_->setHeaderLabels(headers);
   for (size_t i = 0; i < page_.columns.size(); ++i)
     list_->setColumnWidth(static_cast<int>(i), page_.columns[i].widthChars * charWidth_);
+}
+
+void CListViewEx::FitWindowToTable() {
+  // The child window opens as wide as the table and its scroll bar, no
+  // wider than the MDI area leaves it: no blank half, no sideways scroll.
+  auto* window = qobject_cast<QMdiSubWindow*>(parentWidget());
+  for (QWidget* w = parentWidget(); !window && w; w = w->parentWidget())
+    window = qobject_cast<QMdiSubWindow*>(w);
+  if (!window || window->isMaximized() || !window->mdiArea()) return;
+  int table = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < list_->columnCount(); ++c) table += list_->columnWidth(c);
+  const int chrome = window->width() - list_->width();
+  const int area = window->mdiArea()->viewport()->width();
+  const int wanted = std::max(window->minimumSizeHint().width(), std::min(table + chrome, area));
+  // A window opened far to the right moves left rather than cut its table.
+  if (window->x() + wanted > area) window->move(std::max(0, area - wanted), window->y());
+  window->resize(wanted, window->height());
 }
 
 void CListViewEx::InsertBlankRows() {

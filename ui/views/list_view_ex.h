@@ -103,6 +103,7 @@ class CListViewEx : public CView {
   // Row `row` (clamped) becomes the current row, selected or not.
   void MakeCurrent(int row, bool select);
   void AddColumns();
+  void FitWindowToTable();
   void InsertBlankRows();
   void FillRows();
   void Refill();
