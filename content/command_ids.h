@@ -27,7 +27,7 @@ constexpr int ID_QBAR = 32811;            // Q暦ツール ﾊﾞｰ
 constexpr int ID_GBAR = 32812;            // G暦ツール ﾊﾞｰ
 constexpr int ID_SHOW_MAIN = 32817;       // 本体の表示
 constexpr int ID_CURRENT_LAW = 32853;     // 現行の祝日・元号
-constexpr int ID_PLACES = 32860;          // 地点の管理... (the user's own places)
+constexpr int ID_PLACES = 32867;          // 地点の管理... (the user's own places)
 constexpr int ID_FILE_EXPORT = 32854;     // エクスポート... (the active view's page as PDF or PNG)
 constexpr int ID_WAREKI_CONVERTER = 32863;  // 和暦・西暦変換 (ﾃﾞｰﾀ館)
 
