@@ -96,7 +96,7 @@ inline constexpr int kCommandIds[] = {
     ID_SENMEI, ID_WEEK_LIST, ID_WEEK6_LIST, ID_STAR9_LIST, ID_MONTH_LIST, ID_AGE_LIST,
     ID_MOON_AGE_LIST, ID_SUN_TIME_LIST, ID_MOON_TIME_LIST, ID_MOON_PHASE_LIST, ID_ANNUAL,
     ID_MISC_SEASON_LIST, ID_GREENWICH_LIST, ID_BIRTHDAY_LIST, ID_G_KOYOMI, ID_KOYOMI_LIST,
-    ID_GBAR_TITLE, ID_QBAR_TITLE,
+    ID_STEP_PREVIOUS, ID_STEP_TODAY, ID_STEP_NEXT, ID_GBAR_TITLE, ID_QBAR_TITLE,
 };
 constexpr bool CommandIdsDistinct() {
   for (int i = 0; i < static_cast<int>(sizeof kCommandIds / sizeof kCommandIds[0]); ++i)

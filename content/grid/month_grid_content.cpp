@@ -308,7 +308,8 @@ GridPage MonthGridContent::Page(int year, int month, int width, int height,
   const int ch = grid.cellHeight;
   const int headerFont = ch - 2;
   const int dayFont = koyomi ? ch * 2 / 5 : info_->twoLine() ? ch / 2 : ch - 2;
-  const int koyomiLineFont = ch * 3 / 10 - 1;
+  // At least a pixel, as every other text: the painter leaves out what cannot show.
+  const int koyomiLineFont = std::max(1, ch * 3 / 10 - 1);
   const int holidayFont = ch / 2;
   const GridColor window = GridColor::System(SystemColor::Window);
 

@@ -209,7 +209,7 @@ TEST(GridLayouts, EveryTextFitsBetweenTheFrameLines) {
         if (op.kind != DrawOp::Kind::Text) continue;
         EXPECT_LE(DisplayWidth(op.text) * op.fontHeight / 2, op.box.width() - 2)
             << kind.className() << " " << op.text << " at " << w << "x" << h;
-        EXPECT_GE(op.fontHeight, 1);
+        EXPECT_GE(op.fontHeight, 1) << kind.className() << " " << op.text << " at " << w << "x" << h;
       }
     }
   }
