@@ -8,7 +8,7 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 "$ROOT/scripts/build.sh"
 BUILD_DIR="${KORVANE_BUILD_DIR:-build}"
 case "$BUILD_DIR" in /*) ;; *) BUILD_DIR="$ROOT/$BUILD_DIR" ;; esac
-if [ ! -x "$BUILD_DIR/korvane" ]; then
+if [ ! -x "$BUILD_DIR/shell/korvane" ]; then
   echo "No window program in $BUILD_DIR: it was configured with -DKORVANE_BUILD_GUI=OFF." >&2
   exit 1
 fi
@@ -25,4 +25,4 @@ for f in "$BUILD_DIR"/TxtData/*; do
   cp "$f" "$ROOT/run/TxtData/$name"
 done
 cd "$ROOT/run"
-exec "$BUILD_DIR/korvane"
+exec "$BUILD_DIR/shell/korvane"
