@@ -3,7 +3,9 @@
 // its heading and body are painted.  Plain C++, so the tests and
 // korvane-print read the same content the dialog paints.
 #include <string>
+#include <vector>
 
+#include "content/grid/grid_page.h"
 #include "textdata/tips_reader.h"
 
 namespace korvane {
@@ -18,12 +20,12 @@ struct TipsRect {
 };
 
 // The two white boxes with a black one-pixel border, and the text inside
-// each.  The heading is set at 36 pixels; the body at a height that fits 13
-// lines in its box.  Texts break only at their line breaks, so the painter
-// lowers a height where the face would be too wide: the heading's until its
-// own text fits, the body's until a body line of the longest kind (66
-// half-width columns) and every line of the text fit, so that every topic's
-// body is set at the same height.
+// each.  The heading is set at 36 pixels (shared among its lines); the body
+// at a height that fits 13 lines in its box.  Texts break only at their line
+// breaks, so the painter lowers a height where the face would be too wide:
+// the heading's until its own text fits, the body's until a body line of the
+// longest kind (66 half-width columns) and every line of the text fit, so
+// that every topic's body is set at the same height.
 struct TipsPage {
   static constexpr int kHeadingColumns = 0;
   static constexpr int kBodyColumns = 66;
@@ -35,6 +37,10 @@ struct TipsPage {
   int bodyHeight = 0;
   std::string heading;  // UTF-8, lines separated by '\n'
   std::string body;
+
+  // The page as drawing steps: each box, then each of its lines, the lines
+  // of a box set at one height.  Lines beyond the body's box are left out.
+  std::vector<DrawOp> Ops() const;
 };
 
 class TipsContent {

@@ -60,17 +60,24 @@ QRect TextSetter::RoomOf(const DrawOp& op) const {
   return ToQRect(op.box).adjusted(1, 1, -1, -1);
 }
 
-PlacedText TextSetter::Fit(const DrawOp& op, const QRect& room) {
+PlacedText TextSetter::Fit(const DrawOp& op, const QRect& room, int limit) {
   PlacedText placed;
   placed.room = room;
   if (op.text.empty() || room.width() < 1 || room.height() < 1) return placed;
   const QString text = QString::fromStdString(op.text);
   int height = op.fontHeight > 0 ? op.fontHeight : std::max(1, viewFont_.Font().pixelSize());
+  if (limit > 0) height = std::min(height, limit);
+  const QString sample(op.columns, u'0');
   // From the asked height down, straight to the height the overflow
   // suggests, then a pixel at a time: hinting does not scale linearly.
   QRect ink;
   for (;;) {
-    ink = QFontMetrics(FontAt(height)).tightBoundingRect(text);
+    const QFontMetrics metrics(FontAt(height));
+    // The outline's bounds, rounded; smoothing may shade one pixel more
+    // to the right and below.
+    ink = metrics.tightBoundingRect(text).adjusted(0, 0, 1, 1);
+    if (!sample.isEmpty())
+      ink.setWidth(std::max(ink.width(), metrics.tightBoundingRect(sample).width() + 1));
     if (ink.width() <= room.width() && ink.height() <= room.height()) break;
     if (height <= 1) return placed;  // not even a pixel-high text fits: none at all
     int next = height - 1;
@@ -120,6 +127,25 @@ QRect TextSetter::LineAcross(const QRect& area) const {
 }
 
 PlacedText TextSetter::Place(size_t index) {
+  const int group = ops_[index].group;
+  if (group < 0) return PlaceAlone(index, 0);
+  auto it = groupHeights_.find(group);
+  if (it == groupHeights_.end()) {
+    int lowest = 0;
+    for (size_t i = 0; i < ops_.size(); ++i) {
+      if (ops_[i].group != group || ops_[i].kind != DrawOp::Kind::Text || ops_[i].text.empty())
+        continue;
+      // A text that cannot be set at all is left out and does not count.
+      const int height = PlaceAlone(i, 0).fontHeight;
+      if (height > 0) lowest = lowest == 0 ? height : std::min(lowest, height);
+    }
+    it = groupHeights_.emplace(group, lowest).first;
+  }
+  // (When none could be set, 0 leaves this one to fail alone as well.)
+  return PlaceAlone(index, it->second);
+}
+
+PlacedText TextSetter::PlaceAlone(size_t index, int limit) {
   const DrawOp& op = ops_[index];
   PlacedText placed;
   placed.room = RoomOf(op);
@@ -127,7 +153,7 @@ PlacedText TextSetter::Place(size_t index) {
   // a neighbour: while a line runs through the ink or its pixel of white,
   // the room ends a pixel short of it, on the line's side of the ink.
   for (int tries = 0; tries < 16; ++tries) {
-    placed = Fit(op, placed.room);
+    placed = Fit(op, placed.room, limit);
     if (placed.fontHeight <= 0) return placed;
     const QRect line = LineAcross(placed.ink.adjusted(-1, -1, 1, 1));
     if (line.isNull()) return placed;

@@ -54,12 +54,16 @@ class TextSetter {
   QRect RoomOf(const DrawOp& op) const;
   // A ruled line of the page (one side of a frame) through `area`, or null.
   QRect LineAcross(const QRect& area) const;
-  // The text at the largest height up to its own whose ink fits `room`.
-  PlacedText Fit(const DrawOp& op, const QRect& room);
+  // The text at the largest height up to `limit` (its own when 0) whose
+  // ink fits `room`.
+  PlacedText Fit(const DrawOp& op, const QRect& room, int limit = 0);
+  // The text placed clear of the page's ruled lines, up to `limit`.
+  PlacedText PlaceAlone(size_t index, int limit);
 
   std::span<const DrawOp> ops_;
   const CFont& viewFont_;
   std::map<int, QFont> fonts_;
+  std::map<int, int> groupHeights_;
 };
 
 // Draws picture `number` with its top-left corner at (x, y).

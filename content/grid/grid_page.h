@@ -91,6 +91,12 @@ struct DrawOp {
   int picture = -1;
   // The day page's cell number (0..24) the operation belongs to, -1 elsewhere.
   int cell = -1;
+  // Texts of one group (>= 0) are set at one height, the lowest any of
+  // them needs to fit, so that the lines of a paragraph match.
+  int group = -1;
+  // A text is fitted as if it were at least this many half-width
+  // characters wide: lines written for a fixed length set alike.
+  int columns = 0;
 };
 
 // What one day cell holds, for the text form of the page and for tests.

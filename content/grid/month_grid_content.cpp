@@ -155,7 +155,8 @@ std::string Legend() {
   std::string legend;
   for (const NoteMark& m : kNoteMarks) {
     if (!legend.empty()) legend += "  ";
-    legend += std::string(m.mark) + m.legend;
+    // "寅寅の日" would read as one word: the mark stands apart from its name.
+    legend += std::string(m.mark) + "=" + m.legend;
   }
   return legend;
 }

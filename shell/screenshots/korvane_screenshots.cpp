@@ -7,7 +7,8 @@
 //   korvane-screenshots OUTPUT-FOLDER
 //
 // hall-gregorian.png ... hall-data.png, one per hall (館) with a view or two
-// of that hall, and day-calendar.png, the tear-off day calendar.  Today is
+// of that hall, day-calendar.png, the tear-off day calendar, tips.png, a
+// tip, and the single windows and dialogs the README shows.  Today is
 // fixed at 2024-05-15 so that the pictures do not change from day to day.
 // scripts/screenshots.sh runs it under Xvfb.
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <vector>
 
 #include "ui/dialogs/day_calendar_dialog.h"
+#include "ui/dialogs/tips_dialog.h"
 #include "ui/dialogs/year_month_dialog.h"
 #include "engine/calendar_names.h"
 #include "framework/mdi_child.h"
@@ -29,6 +31,7 @@
 #include "framework/window_texts.h"
 #include "shell/korvane_app.h"
 #include "shell/main_frame.h"
+#include "state/app_settings.h"
 #include "content/command_ids.h"
 
 namespace {
@@ -193,6 +196,16 @@ int main(int argc, char* argv[]) {
     dialog.show();
     Settle();
     Save(dialog.grab().toImage(), "day-calendar.png");
+    dialog.hide();
+  }
+
+  // A tip with a full body: its lines all set at one height, inside the box.
+  {
+    AppSettings::Instance().SetOnePoint(3);
+    CTipsDlg dialog(&frame);
+    dialog.show();
+    Settle();
+    Save(dialog.grab().toImage(), "tips.png");
     dialog.hide();
   }
   return failed ? 1 : 0;

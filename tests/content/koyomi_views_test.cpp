@@ -37,7 +37,7 @@ TEST(KoyomiCalendar, CellsMarksAndLegend) {
   EXPECT_EQ(lines[0], "暦注ｶﾚﾝﾀﾞｰ 2026年 3月");
   EXPECT_EQ(lines[2], "1|先勝 成|\t2|友引 納|▲\t3|先負 開|\t4|仏滅 閉|●○\t5|大安 閉|◎●▲寅\t6|赤口 建|○\t7|先勝 除|×");
   EXPECT_EQ(lines[4], "15|先負 納|×\t16|仏滅 開|\t17|大安 閉|●▲寅\t18|赤口 建|\t19|友引 除|○\t20|先負 満|×巳\t21|仏滅 平|");
-  EXPECT_EQ(lines[8], "◎天赦日  ●一粒万倍日  ○大明日  ×不成就日  ▲三隣亡  寅寅の日  巳巳の日  己己巳");
+  EXPECT_EQ(lines[8], "◎=天赦日  ●=一粒万倍日  ○=大明日  ×=不成就日  ▲=三隣亡  寅=寅の日  巳=巳の日  己=己巳");
 
   for (auto [width, height] : {std::pair{640, 480}, std::pair{300, 220}, std::pair{1200, 900}}) {
     const GridPage page = content.Page(2026, 3, width, height, {});

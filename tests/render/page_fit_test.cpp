@@ -1,7 +1,7 @@
-// Every text of every month grid and of the day page, painted, inside its
-// box with a pixel of white between its ink and any ruled line: at window
-// sizes from 210x160 (cells narrower than 振替休日) to 1600x1200, narrow
-// and tall, wide and flat.
+// Every text of every month grid, of the day page and of the tips, painted,
+// inside its box with a pixel of white between its ink and any ruled line:
+// at window sizes from 210x160 (cells narrower than 振替休日) to 1600x1200,
+// narrow and tall, wide and flat.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,6 +12,7 @@
 #include "content/day_page_content.h"
 #include "content/grid/month_grid_content.h"
 #include "content/grid/month_grid_kinds.h"
+#include "content/tips_content.h"
 #include "engine/format.h"
 #include "render/grid_painter.h"
 
@@ -135,6 +136,31 @@ TEST(PageFit, EveryDayPageTextInsideItsCell) {
                         Format("day 2026-%d-%d %dx%d", month, day, size.width, size.height));
     }
   }
+}
+
+TEST(PageFit, EveryTipsLineInsideItsBoxAndABodyAtOneHeight) {
+  CFont font;
+  font.CreateFontIndirect(FontMaker::DefaultLogFont());
+  TipsContent content(KORVANE_BINARY_DIR "/TxtData/onepoint.txt", 1);
+  ASSERT_TRUE(content.loaded());
+  // Every shipped topic, in the dialog as laid out and twice as large.
+  do {
+    for (const int scale : {1, 2}) {
+      const TipsPage page = content.Page(557 * scale, 270 * scale, 88 * scale);
+      const std::vector<DrawOp> ops = page.Ops();
+      ExpectTextsInside(ops, 557 * scale, 317 * scale,
+                        Format("tip %d x%d", content.current(), scale));
+      TextSetter setter(ops, font);
+      int bodyHeight = 0;
+      for (size_t i = 0; i < ops.size(); ++i) {
+        if (ops[i].group != 1) continue;
+        const int height = setter.Place(i).fontHeight;
+        if (bodyHeight == 0) bodyHeight = height;
+        EXPECT_EQ(height, bodyHeight) << "tip " << content.current() << ": " << ops[i].text;
+      }
+    }
+    content.Next();
+  } while (content.current() != 1);
 }
 
 }  // namespace

@@ -115,9 +115,9 @@ TEST_F(TipsAndHaiku, ABodyLineOfTheLongestKindIsShownWhole) {
     auto& tips = dynamic_cast<CTipsDlg&>(dialog);
     const korvane::TipsPage page = tips.Page();
     const QImage image = tips.grab().toImage();
-    // The rightmost ink of the line's band, inside the box's border.
+    // The rightmost ink of the body, inside the box's border.
     int rightmost = -1;
-    for (int y = page.bodyText.top; y < page.bodyText.top + page.bodyHeight; ++y)
+    for (int y = page.bodyText.top; y < page.bodyBox.bottom - 1; ++y)
       for (int x = page.bodyText.left; x < page.bodyBox.right - 1; ++x)
         if (image.pixelColor(x, y).lightness() < 128) rightmost = std::max(rightmost, x);
     EXPECT_GT(rightmost, (page.bodyText.left + page.bodyBox.right) / 2);

@@ -1,69 +1,19 @@
 #include "ui/dialogs/tips_dialog.h"
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStringList>
-#include <algorithm>
 
 #include "engine/format.h"
 #include "render/font_maker.h"
+#include "render/grid_painter.h"
 #include "framework/message_box.h"
 #include "state/app_settings.h"
 #include "content/command_ids.h"
 #include "render/icons.h"
 #include "textdata/text_line_source.h"
-
-namespace {
-
-QRect ToQRect(const korvane::TipsRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
-
-// The FontMaker face at a character height of `pixels`.
-QFont FaceAt(int pixels) {
-  CFont base;
-  base.CreateFontIndirect(FontMaker::DefaultLogFont());
-  CFont variant;
-  if (pixels > 0 && FontMaker::MakeHeightVariant(base, pixels, variant)) return variant.Font();
-  return base.Font();
-}
-
-// A white box with a black one-pixel border inside the rectangle.
-void DrawBox(QPainter& painter, const korvane::TipsRect& box) {
-  painter.setPen(QPen(Qt::black, 0));
-  painter.setBrush(Qt::white);
-  painter.drawRect(QRect(box.left, box.top, box.right - box.left - 1, box.bottom - box.top - 1));
-}
-
-// The face at `height`, or lower where `columns` half-width characters or
-// a line of `text` would not fit `width`: lines never wrap, so a face
-// wider than the one the file was written for would cut them off.
-QFont FittingFace(int height, int columns, const QString& text, int width) {
-  const QStringList lines = text.split(u'\n');
-  for (;; --height) {
-    const QFont face = FaceAt(height);
-    if (height <= 8) return face;
-    const QFontMetrics metrics(face);
-    int widest = metrics.horizontalAdvance(QString(columns, u'0'));
-    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
-    if (widest <= width) return face;
-  }
-}
-
-void DrawText(QPainter& painter, const korvane::TipsRect& box, int height, int columns,
-              const std::string& text) {
-  painter.save();
-  painter.setClipRect(ToQRect(box));
-  const QString utf16 = QString::fromStdString(text);
-  painter.setFont(FittingFace(height, columns, utf16, box.right - box.left));
-  painter.setPen(Qt::black);
-  painter.drawText(ToQRect(box), Qt::AlignLeft | Qt::AlignTop, utf16);
-  painter.restore();
-}
-
-}  // namespace
 
 CTipsDlg::CTipsDlg(QWidget* parent) : QDialog(parent) {
   AppSettings& settings = AppSettings::Instance();
@@ -129,12 +79,11 @@ korvane::TipsPage CTipsDlg::Page() const {
 void CTipsDlg::paintEvent(QPaintEvent* event) {
   QDialog::paintEvent(event);
   const korvane::TipsPage page = Page();
+  // The texts are set in height variants of the program's face.
+  CFont face;
+  face.CreateFontIndirect(FontMaker::DefaultLogFont());
   QPainter painter(this);
-  DrawBox(painter, page.headingBox);
-  DrawText(painter, page.headingText, page.headingHeight, korvane::TipsPage::kHeadingColumns,
-           page.heading);
-  DrawBox(painter, page.bodyBox);
-  DrawText(painter, page.bodyText, page.bodyHeight, korvane::TipsPage::kBodyColumns, page.body);
+  korvane::PaintDrawOps(painter, page.Ops(), face, korvane::GridSystemColors::FromPalette(palette()));
 }
 
 namespace korvane {

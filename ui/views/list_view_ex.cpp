@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <algorithm>
+#include <vector>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMdiArea>
@@ -225,10 +226,50 @@ void CListViewEx::FitWindowToTable() {
   for (int c = 0; c < list_->columnCount(); ++c) table += list_->columnWidth(c);
   const int chrome = window->width() - list_->width();
   const int area = window->mdiArea()->viewport()->width();
+  if (table + chrome > area) table -= NarrowColumns(table + chrome - area);
   const int wanted = std::max(window->minimumSizeHint().width(), std::min(table + chrome, area));
   // A window opened far to the right moves left rather than cut its table.
   if (window->x() + wanted > area) window->move(std::max(0, area - wanted), window->y());
   window->resize(wanted, window->height());
+}
+
+int CListViewEx::NarrowColumns(int excess) {
+  // A column needs its widest text (the page's cells, a line of its
+  // width in characters, its header) in the list's face, with the insets
+  // the cells keep; the room it has beyond that is given up evenly, in
+  // proportion, until the excess is gone or every column is at its least.
+  const QFontMetrics metrics(list_->font());
+  const int count = list_->columnCount();
+  std::vector<int> least(count), full(count);
+  int spare = 0;
+  for (int c = 0; c < count; ++c) {
+    const auto& column = page_.columns[c];
+    const int inset = 2 * (c == 0 ? korvane::kFirstInset : korvane::kCellInset);
+    int widest = std::max(metrics.horizontalAdvance(QString(column.widthChars, u'0')),
+                          metrics.horizontalAdvance(QString::fromStdString(column.header)));
+    for (const auto& row : page_.rows)
+      widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(row[c])));
+    full[c] = list_->columnWidth(c);
+    least[c] = std::min(full[c], widest + inset);
+    spare += full[c] - least[c];
+  }
+  if (spare <= 0) return 0;
+  const int given = std::min(spare, excess);
+  std::vector<int> cut(count);
+  int taken = 0;
+  for (int c = 0; c < count; ++c) {
+    cut[c] = static_cast<int>(static_cast<long long>(full[c] - least[c]) * given / spare);
+    taken += cut[c];
+  }
+  // The pixels the rounding left, one each from the first columns with room.
+  for (int c = 0; c < count && taken < given; ++c) {
+    if (full[c] - cut[c] > least[c]) {
+      ++cut[c];
+      ++taken;
+    }
+  }
+  for (int c = 0; c < count; ++c) list_->setColumnWidth(c, full[c] - cut[c]);
+  return taken;
 }
 
 void CListViewEx::InsertBlankRows() {

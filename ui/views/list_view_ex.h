@@ -104,6 +104,9 @@ class CListViewEx : public CView {
   void MakeCurrent(int row, bool select);
   void AddColumns();
   void FitWindowToTable();
+  // Takes up to `excess` pixels off columns wider than their texts need;
+  // returns how many were taken.
+  int NarrowColumns(int excess);
   void InsertBlankRows();
   void FillRows();
   void Refill();
