@@ -14,6 +14,8 @@ TEST(Format, NumbersPassThroughTheCLibrary) {
   EXPECT_EQ(Format("%5.1f%%", 12.25), " 12.2%");
   EXPECT_EQ(Format("%*d|%-*d|", 4, 1, 3, 2), "   1|2  |");
   EXPECT_EQ(Format("%ld %lld", 1234567890123L, -5LL), "1234567890123 -5");
+  // Length letters pick the argument's type: l is a double, L a long double.
+  EXPECT_EQ(Format("%lf %.1Lf %hd", 2.5, 1.25L, 7), "2.500000 1.2 7");
 }
 
 TEST(Format, StringWidthsCountDisplayColumns) {
