@@ -92,8 +92,8 @@ if [ "$LIST_ONLY" = 0 ] && ! git diff --quiet -- $SITES 2>/dev/null; then
   echo "note: the site files have uncommitted changes; they are mutated as they are" >&2
 fi
 
-# All mutants the chosen folders allow, shuffled by the seed, one to a
-# line: file, line, column, old text and new text, tab-separated.
+# Every possible mutant of the site files in the seed's random order, as
+# tab-separated rows: file, line, column, old text, new text.
 # shellcheck disable=SC2086 # one glob per word
 python3 - "$SEED" $SITES >"$WORK/mutants" <<'EOF'
 import glob, random, re, sys
